@@ -1,0 +1,363 @@
+#include "platform/dialog_host_p.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <limits>
+
+#include "platform/cdialog.h"
+#include "platform/cwinapp.h"
+#include "platform/gdi.h"
+#include "platform/icons_p.h"
+#include "platform/placement.h"
+
+namespace platform {
+namespace {
+
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+QFont DialogQFont(const DialogFont& font) {
+  // The face is asked for by name; the desktop's font configuration substitutes a font
+  // it has (for "MS Sans Serif", a sans-serif).
+  QFont result(QString::fromStdString(font.face));
+  result.setStyleHint(QFont::SansSerif);
+  result.setPointSize(font.pointSize);
+  result.setWeight(font.weight >= 600 ? QFont::Bold : QFont::Normal);
+  result.setItalic(font.italic);
+  return result;
+}
+
+QRect ToQRect(const PixelRect& rect) {
+  return {rect.x, rect.y, rect.width, rect.height};
+}
+
+PixelRect ToPixelRect(const QRect& rect) {
+  return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+std::vector<Monitor> Monitors() {
+  std::vector<Monitor> monitors;
+  QScreen* primary = QGuiApplication::primaryScreen();
+  if (primary != nullptr) {
+    monitors.push_back(
+        {ToPixelRect(primary->geometry()), ToPixelRect(primary->availableGeometry())});
+  }
+  for (QScreen* screen : QGuiApplication::screens()) {
+    if (screen != primary) {
+      monitors.push_back(
+          {ToPixelRect(screen->geometry()), ToPixelRect(screen->availableGeometry())});
+    }
+  }
+  return monitors;
+}
+
+// "&&" is a literal ampersand in both conventions, so the text carries over as it is.
+QString ControlText(const ControlTemplate& control) {
+  return QString::fromStdString(control.text);
+}
+
+}  // namespace
+
+DialogWidget::DialogWidget(DialogHost& host, QWidget* owner, Qt::WindowFlags flags)
+    : QWidget(owner, flags), host_(host) {}
+
+void DialogWidget::closeEvent(QCloseEvent* event) {
+  // The window manager's close box and Alt+F4 become WM_CLOSE; the dialog decides, and it
+  // goes only through EndDialog.
+  event->ignore();
+  host_.Dialog().SendMessage(WM_CLOSE);
+}
+
+void DialogWidget::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  host_.Dialog().SendMessage(WM_PAINT);
+}
+
+DialogHost::DialogHost(CDialog& dialog, const DialogTemplate& dialogTemplate, HWND owner)
+    : dialog_(dialog), template_(dialogTemplate), owner_(owner) {
+  InstallDialogKeyboard();
+}
+
+DialogHost::~DialogHost() {
+  Destroy();
+}
+
+HWND DialogHost::Control(int id) {
+  for (const auto& control : controls_) {
+    if (control->id == id) {
+      return control.get();
+    }
+  }
+  return nullptr;
+}
+
+HWND DialogHost::DefaultPushButton() {
+  for (const auto& control : controls_) {
+    if (control->kind == WindowKind::PushButton &&
+        (control->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+      return control.get();
+    }
+  }
+  return nullptr;
+}
+
+void DialogHost::CreateWindow() {
+  window_.kind = WindowKind::Dialog;
+  window_.id = static_cast<int>(template_.id);
+  window_.style = template_.style;
+  window_.host = this;
+  window_.attached = &dialog_;
+
+  // An owned window is a transient dialog of its owner, without a task-bar entry; a
+  // window without owner is a window of its own.
+  QWidget* ownerWidget = owner_ != nullptr ? owner_->widget.data() : nullptr;
+  Qt::WindowFlags flags = ownerWidget != nullptr ? Qt::Dialog : Qt::Window;
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if ((template_.style & WS_SYSMENU) != 0) {
+    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  }
+  if ((template_.style & WS_MINIMIZEBOX) != 0) {
+    flags |= Qt::WindowMinimizeButtonHint;
+  }
+  if ((template_.style & WS_MAXIMIZEBOX) != 0) {
+    flags |= Qt::WindowMaximizeButtonHint;
+  }
+  auto* widget = new DialogWidget(*this, ownerWidget, flags);
+  window_.widget = widget;
+  widget->setAttribute(Qt::WA_DeleteOnClose, false);
+  if (ownerWidget != nullptr) {
+    widget->setWindowModality(Qt::WindowModal);
+  }
+  widget->setWindowTitle(QString::fromStdString(template_.caption));
+
+  const QFont font = DialogQFont(template_.font);
+  widget->setFont(font);
+  const QFontMetrics metrics(font);
+  units_ =
+      BaseUnitsFromFont(metrics.horizontalAdvance(QString::fromLatin1(kLetters)), metrics.height());
+  const PixelRect client = ToPixels(template_.rect, units_);
+  if ((template_.style & WS_THICKFRAME) != 0) {
+    widget->resize(client.width, client.height);
+  } else {
+    widget->setFixedSize(client.width, client.height);
+  }
+  for (const ControlTemplate& control : template_.controls) {
+    CreateControl(control);
+  }
+  // Mnemonics of statics move the focus to the next control, which Qt calls the buddy.
+  for (std::size_t i = 0; i + 1 < controls_.size(); ++i) {
+    if (auto* label = qobject_cast<QLabel*>(controls_[i]->widget.data());
+        label != nullptr && controls_[i]->kind == WindowKind::Static &&
+        (controls_[i]->style & SS_NOPREFIX) == 0 && controls_[i + 1]->widget) {
+      label->setBuddy(controls_[i + 1]->widget);
+    }
+  }
+}
+
+void DialogHost::CreateControl(const ControlTemplate& control) {
+  auto record = std::make_unique<HWND__>();
+  record->id = control.id;
+  record->style = control.style;
+  record->host = this;
+  QWidget* parent = window_.widget;
+  QWidget* widget = nullptr;
+  HWND handle = record.get();
+
+  switch (control.controlClass) {
+    case ControlClass::Button: {
+      QAbstractButton* button = nullptr;
+      if ((control.style & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
+        record->kind = WindowKind::CheckBox;
+        button = new QCheckBox(ControlText(control), parent);
+      } else {
+        record->kind = WindowKind::PushButton;
+        auto* push = new QPushButton(ControlText(control), parent);
+        push->setAutoDefault(false);
+        button = push;
+      }
+      QObject::connect(button, &QAbstractButton::clicked, button,
+                       [this, handle] { SendCommand(handle->id, BN_CLICKED, handle); });
+      widget = button;
+      break;
+    }
+    case ControlClass::Edit: {
+      record->kind = WindowKind::Edit;
+      auto* edit = new QLineEdit(parent);
+      // An edit control holds as much as it is given.
+      edit->setMaxLength(std::numeric_limits<int>::max());
+      edit->setFrame((control.style & WS_BORDER) != 0);
+      edit->setAlignment(((control.style & ES_RIGHT) != 0 ? Qt::AlignRight : Qt::AlignLeft) |
+                         Qt::AlignVCenter);
+      edit->setReadOnly((control.style & ES_READONLY) != 0);
+      edit->setText(ControlText(control));
+      widget = edit;
+      break;
+    }
+    case ControlClass::Static: {
+      auto* label = new QLabel(parent);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      if ((control.style & SS_TYPEMASK) == SS_ICON) {
+        record->kind = WindowKind::StaticIcon;
+        // An icon static shows the icon at its own size, from the control's corner.
+        const QPixmap picture = IconPixmap(control.iconId);
+        label->setPixmap(picture);
+        record->bigIcon = LoadIconA(nullptr, MAKEINTRESOURCE(control.iconId));
+      } else {
+        record->kind = WindowKind::Static;
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(ControlText(control));
+      }
+      widget = label;
+      break;
+    }
+  }
+
+  const PixelRect rect = ToPixels(control.rect, units_);
+  if (record->kind == WindowKind::StaticIcon) {
+    const QSize size = qobject_cast<QLabel*>(widget)->pixmap().size();
+    widget->setGeometry(rect.x, rect.y, size.width(), size.height());
+  } else {
+    widget->setGeometry(ToQRect(rect));
+  }
+  const bool tabStop = (control.style & WS_TABSTOP) != 0;
+  if (record->kind == WindowKind::Static || record->kind == WindowKind::StaticIcon) {
+    widget->setFocusPolicy(Qt::NoFocus);
+  } else {
+    widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+  widget->setEnabled((control.style & WS_DISABLED) == 0);
+  widget->setVisible((control.style & WS_VISIBLE) != 0);
+  record->widget = widget;
+  controls_.push_back(std::move(record));
+}
+
+HWND DialogHost::NextTabStop(HWND from, bool backward) {
+  const auto count = static_cast<int>(controls_.size());
+  if (count == 0) {
+    return nullptr;
+  }
+  int start = -1;
+  for (int i = 0; i < count; ++i) {
+    if (controls_[static_cast<std::size_t>(i)].get() == from) {
+      start = i;
+    }
+  }
+  if (start < 0) {
+    start = backward ? 0 : count - 1;
+  }
+  for (int step = 1; step <= count; ++step) {
+    const int index = ((start + (backward ? -step : step)) % count + count) % count;
+    HWND candidate = controls_[static_cast<std::size_t>(index)].get();
+    if ((candidate->style & WS_TABSTOP) != 0 && candidate->widget &&
+        candidate->widget->isVisibleTo(window_.widget) && candidate->widget->isEnabled()) {
+      return candidate;
+    }
+  }
+  return nullptr;
+}
+
+void DialogHost::UpdateDefaultLook() {
+  HWND focused = RecordOf(window_.widget->focusWidget());
+  const bool onPushButton =
+      focused != nullptr && focused->host == this && focused->kind == WindowKind::PushButton;
+  HWND shown = onPushButton ? focused : DefaultPushButton();
+  for (const auto& control : controls_) {
+    if (auto* button = qobject_cast<QPushButton*>(control->widget.data())) {
+      button->setDefault(control.get() == shown);
+    }
+  }
+}
+
+void DialogHost::SendCommand(int id, UINT code, HWND control) {
+  dialog_.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), code),
+                      reinterpret_cast<LPARAM>(control));
+}
+
+void DialogHost::Place() {
+  // Templates at 0, 0 without centring or absolute alignment (all of ours) are centred:
+  // over the owner, kept inside its monitor's work area; without one, in the primary
+  // monitor's work area.
+  QWidget* widget = window_.widget;
+  std::optional<PixelRect> ownerRect;
+  if (owner_ != nullptr && owner_->widget) {
+    ownerRect = ToPixelRect(owner_->widget->frameGeometry());
+  }
+  const Point position = PlaceDialog({widget->width(), widget->height()}, ownerRect, Monitors());
+  widget->move(position.x, position.y);
+}
+
+INT_PTR DialogHost::Run() {
+  CreateWindow();
+  dialog_.m_hWnd = &window_;
+  dialog_.m_host = this;
+  OpenDialogs().push_back(this);
+  if (owner_ != nullptr) {
+    SetTopLevelEnabled(owner_, false);
+  }
+
+  const BOOL focusFirst = dialog_.OnInitDialog();
+  if (focusFirst && !ended_) {
+    if (HWND first = NextTabStop(nullptr, false)) {
+      first->widget->setFocus(Qt::TabFocusReason);
+    }
+  }
+  if (!ended_) {
+    Place();
+    QWidget* widget = window_.widget;
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+    UpdateDefaultLook();
+    running_ = true;
+    loop_.exec();
+    running_ = false;
+  }
+
+  if (owner_ != nullptr) {
+    SetTopLevelEnabled(owner_, true);
+    if (owner_->widget) {
+      owner_->widget->activateWindow();
+    }
+  }
+  Destroy();
+  return result_;
+}
+
+void DialogHost::End(int result) {
+  result_ = result;
+  ended_ = true;
+  if (running_) {
+    loop_.exit(result);
+  }
+}
+
+void DialogHost::Destroy() {
+  auto& open = OpenDialogs();
+  open.erase(std::remove(open.begin(), open.end(), this), open.end());
+  for (const auto& control : controls_) {
+    if (control->attached != nullptr) {
+      control->attached->m_hWnd = nullptr;
+      control->attached = nullptr;
+    }
+  }
+  if (window_.attached != nullptr) {
+    window_.attached->m_hWnd = nullptr;
+    window_.attached = nullptr;
+  }
+  dialog_.m_host = nullptr;
+  if (QWidget* widget = window_.widget) {
+    widget->hide();
+    delete widget;
+  }
+  controls_.clear();
+}
+
+}  // namespace platform

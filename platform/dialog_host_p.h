@@ -1,0 +1,82 @@
+#pragma once
+
+// Internal to the platform layer: one modal run of a dialog, from creating its window to
+// destroying it.
+
+#include <QEventLoop>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "platform/dialog_template.h"
+#include "platform/dialog_units.h"
+#include "platform/window_p.h"
+
+class CDialog;
+
+namespace platform {
+
+class DialogHost;
+
+// The dialog's top-level widget: hands closing and painting to the dialog's messages.
+class DialogWidget : public QWidget {
+ public:
+  DialogWidget(DialogHost& host, QWidget* owner, Qt::WindowFlags flags);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  DialogHost& host_;
+};
+
+class DialogHost {
+ public:
+  DialogHost(CDialog& dialog, const DialogTemplate& dialogTemplate, HWND owner);
+  ~DialogHost();
+  DialogHost(const DialogHost&) = delete;
+  DialogHost& operator=(const DialogHost&) = delete;
+
+  INT_PTR Run();
+  void End(int result);
+
+  CDialog& Dialog() { return dialog_; }
+  HWND Window() { return &window_; }
+  HWND Owner() { return owner_; }
+  const DialogTemplate& Template() const { return template_; }
+  BaseUnits Units() const { return units_; }
+  HWND Control(int id);
+  const std::vector<std::unique_ptr<HWND__>>& Controls() const { return controls_; }
+  // The template's default push button, or nullptr.
+  HWND DefaultPushButton();
+
+  // Sends WM_COMMAND for a control's notification to the dialog.
+  void SendCommand(int id, UINT code, HWND control);
+  // Tab order: the next (or previous) tab stop after `from`, wrapping; nullptr if none.
+  HWND NextTabStop(HWND from, bool backward);
+  // Shows the focused push button, else the template's default one, as the default.
+  void UpdateDefaultLook();
+
+ private:
+  void CreateWindow();
+  void CreateControl(const ControlTemplate& control);
+  void Place();
+  void Destroy();
+
+  CDialog& dialog_;
+  const DialogTemplate& template_;
+  HWND owner_;
+  HWND__ window_;
+  std::vector<std::unique_ptr<HWND__>> controls_;
+  BaseUnits units_;
+  QEventLoop loop_;
+  bool running_ = false;
+  bool ended_ = false;
+  int result_ = 0;
+};
+
+// Installs the layer's keyboard and input handling on the application, once.
+void InstallDialogKeyboard();
+
+}  // namespace platform

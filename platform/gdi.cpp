@@ -1,0 +1,73 @@
+#include "platform/gdi.h"
+
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "platform/icons_p.h"
+#include "platform/resources.h"
+#include "platform/window_p.h"
+
+namespace platform {
+
+QPixmap IconPixmap(UINT groupId) {
+  HICON icon = LoadIconA(nullptr, MAKEINTRESOURCE(groupId));
+  return icon != nullptr ? icon->large : QPixmap();
+}
+
+}  // namespace platform
+
+HICON LoadIconA(HINSTANCE /*instance*/, LPCSTR name) {
+  static std::map<UINT, std::unique_ptr<HICON__>> loaded;
+  const auto id = static_cast<UINT>(reinterpret_cast<std::uintptr_t>(name));
+  if (auto it = loaded.find(id); it != loaded.end()) {
+    return it->second.get();
+  }
+  const platform::IconGroup* group = platform::FindIconGroup(id);
+  if (group == nullptr || group->images.empty()) {
+    return nullptr;
+  }
+  auto icon = std::make_unique<HICON__>();
+  icon->id = id;
+  for (const platform::IconImage& image : group->images) {
+    const QPixmap picture(image.xpm);
+    icon->icon.addPixmap(picture);
+    if (icon->large.isNull() || picture.width() == platform::kIconSize ||
+        (icon->large.width() != platform::kIconSize && picture.width() > icon->large.width())) {
+      icon->large = picture;
+    }
+  }
+  return loaded.emplace(id, std::move(icon)).first->second.get();
+}
+
+BOOL CDC::DrawIcon(int x, int y, HICON icon) {
+  if (m_hDC == nullptr || m_hDC->painter == nullptr || icon == nullptr) {
+    return FALSE;
+  }
+  m_hDC->painter->drawPixmap(x, y, icon->large);
+  return TRUE;
+}
+
+CPaintDC::CPaintDC(CWnd* window) {
+  HWND hWnd = window != nullptr ? window->GetSafeHwnd() : nullptr;
+  if (hWnd != nullptr && hWnd->widget) {
+    m_hDC = new HDC__{new QPainter(hWnd->widget), hWnd->widget};
+  }
+}
+
+CPaintDC::~CPaintDC() {
+  if (m_hDC != nullptr) {
+    delete m_hDC->painter;
+    delete m_hDC;
+  }
+}
+
+int GetSystemMetrics(int index) {
+  switch (index) {
+    case SM_CXICON:
+    case SM_CYICON:
+      return platform::kIconSize;
+    default:
+      return 0;
+  }
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+// Internal to the platform layer: the application-wide filter that gives our dialogs the
+// platform's keyboard.
+
+#include <QKeyEvent>
+#include <QObject>
+#include <functional>
+
+#include "platform/window_p.h"
+
+namespace platform {
+
+class DialogHost;
+
+class DialogKeyboard : public QObject {
+ public:
+  static DialogKeyboard& Instance();
+
+  // Keys handled beside the dialog keys (help, the system menu); true when taken.
+  using ExtraKeys = std::function<bool(DialogHost&, const QKeyEvent&)>;
+  void SetExtraKeys(ExtraKeys keys) { extraKeys_ = std::move(keys); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  using QObject::QObject;
+  bool HandleKey(DialogHost& host, const QKeyEvent& event);
+  bool HandleMnemonic(DialogHost& host, HWND focused, QChar letter);
+
+  ExtraKeys extraKeys_;
+};
+
+}  // namespace platform

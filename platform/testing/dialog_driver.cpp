@@ -1,0 +1,279 @@
+#include "platform/testing/dialog_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/dialog_host_p.h"
+#include "platform/window_p.h"
+
+namespace platform::testing {
+namespace {
+
+std::unique_ptr<QApplication> toolkit;
+
+Qt::KeyboardModifiers ToQt(unsigned modifiers) {
+  Qt::KeyboardModifiers result;
+  if ((modifiers & kShift) != 0) {
+    result |= Qt::ShiftModifier;
+  }
+  if ((modifiers & kControl) != 0) {
+    result |= Qt::ControlModifier;
+  }
+  if ((modifiers & kAlt) != 0) {
+    result |= Qt::AltModifier;
+  }
+  return result;
+}
+
+Qt::Key ToQt(Key key) {
+  switch (key) {
+    case Key::Return:
+      return Qt::Key_Return;
+    case Key::Enter:
+      return Qt::Key_Enter;
+    case Key::Escape:
+      return Qt::Key_Escape;
+    case Key::Tab:
+      return Qt::Key_Tab;
+    case Key::Space:
+      return Qt::Key_Space;
+    case Key::F1:
+      return Qt::Key_F1;
+    case Key::F4:
+      return Qt::Key_F4;
+  }
+  return Qt::Key_unknown;
+}
+
+// Where a key goes: the focus widget of the innermost modal window.
+QWidget* KeyTarget() {
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    if (QWidget* focus = modal->focusWidget()) {
+      return focus;
+    }
+    return modal;
+  }
+  if (HWND dialog = ActiveDialog()) {
+    if (QWidget* focus = dialog->widget->focusWidget()) {
+      return focus;
+    }
+    return dialog->widget;
+  }
+  return QApplication::focusWidget();
+}
+
+QMessageBox* OpenMessageBox() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
+      return box;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Toolkit::Toolkit() {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+  static int argc = 1;
+  static char name[] = "tremlet-tests";
+  static char* argv[] = {name, nullptr};
+  toolkit = std::make_unique<QApplication>(argc, argv);
+}
+
+Toolkit::~Toolkit() {
+  toolkit.reset();
+}
+
+void RunSoon(std::function<void()> action) {
+  QTimer::singleShot(0, qApp, [action = std::move(action)] { action(); });
+}
+
+void ProcessEvents() {
+  QCoreApplication::processEvents();
+}
+
+void PressKey(Key key, unsigned modifiers) {
+  QTest::keyClick(KeyTarget(), ToQt(key), ToQt(modifiers));
+}
+
+void PressLetter(char letter, unsigned modifiers) {
+  QTest::keyClick(KeyTarget(), letter, ToQt(modifiers));
+}
+
+void TypeText(const std::string& text) {
+  QTest::keyClicks(KeyTarget(), QString::fromStdString(text));
+}
+
+void Click(HWND control) {
+  if (control != nullptr && control->widget) {
+    QTest::mouseClick(control->widget, Qt::LeftButton, Qt::NoModifier,
+                      control->widget->rect().center());
+  }
+}
+
+void CloseWindow(HWND window) {
+  if (window != nullptr && window->widget) {
+    window->widget->close();
+  }
+}
+
+HWND ActiveDialog() {
+  const auto& open = OpenDialogs();
+  return open.empty() ? nullptr : open.back()->Window();
+}
+
+HWND Control(HWND dialog, int id) {
+  return dialog != nullptr && dialog->host != nullptr ? dialog->host->Control(id) : nullptr;
+}
+
+HWND FocusedControl() {
+  QWidget* focus = QApplication::focusWidget();
+  if (HWND dialog = ActiveDialog(); dialog != nullptr && dialog->widget) {
+    focus = dialog->widget->focusWidget();
+  }
+  HWND record = RecordOf(focus);
+  return record != nullptr && record->kind != WindowKind::Dialog ? record : nullptr;
+}
+
+int IdOf(HWND control) {
+  return control != nullptr ? control->id : 0;
+}
+
+void Focus(HWND control) {
+  if (control != nullptr && control->widget) {
+    control->widget->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+  }
+}
+
+std::string Text(HWND window) {
+  if (window == nullptr || !window->widget) {
+    return {};
+  }
+  QWidget* widget = window->widget;
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    return edit->text().toStdString();
+  }
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    return button->text().toStdString();
+  }
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    return label->text().toStdString();
+  }
+  return widget->windowTitle().toStdString();
+}
+
+bool IsChecked(HWND checkBox) {
+  auto* box = checkBox != nullptr ? qobject_cast<QCheckBox*>(checkBox->widget.data()) : nullptr;
+  return box != nullptr && box->isChecked();
+}
+
+bool ShowsAsDefault(HWND pushButton) {
+  auto* button =
+      pushButton != nullptr ? qobject_cast<QPushButton*>(pushButton->widget.data()) : nullptr;
+  return button != nullptr && button->isDefault();
+}
+
+bool IsVisible(HWND window) {
+  return window != nullptr && window->widget && window->widget->isVisible();
+}
+
+bool IsTransientFor(HWND window, HWND owner) {
+  if (window == nullptr || !window->widget || owner == nullptr || !owner->widget) {
+    return false;
+  }
+  QWindow* handle = window->widget->windowHandle();
+  return handle != nullptr && handle->transientParent() == owner->widget->windowHandle();
+}
+
+bool HasOwnTaskBarEntry(HWND window) {
+  if (window == nullptr || !window->widget) {
+    return false;
+  }
+  // Dialog-type windows with a transient parent get no entry of their own.
+  return window->widget->windowType() == Qt::Window && window->widget->parentWidget() == nullptr;
+}
+
+PixelRect ScreenGeometry(HWND window) {
+  if (window == nullptr || !window->widget) {
+    return {};
+  }
+  const QWidget* widget = window->widget;
+  const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+  return {origin.x(), origin.y(), widget->width(), widget->height()};
+}
+
+PixelRect PrimaryWorkArea() {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  return {area.x(), area.y(), area.width(), area.height()};
+}
+
+BaseUnits UnitsOf(HWND dialog) {
+  return dialog != nullptr && dialog->host != nullptr ? dialog->host->Units() : BaseUnits{};
+}
+
+std::string FontFamily(HWND dialog) {
+  if (dialog == nullptr || !dialog->widget) {
+    return {};
+  }
+  return QFontInfo(dialog->widget->font()).family().toStdString();
+}
+
+std::optional<MessageBoxView> ActiveMessageBox() {
+  QMessageBox* box = OpenMessageBox();
+  if (box == nullptr) {
+    return std::nullopt;
+  }
+  MessageBoxView view;
+  view.caption = box->windowTitle().toStdString();
+  view.text = box->text().toStdString();
+  switch (box->icon()) {
+    case QMessageBox::Critical:
+      view.icon = MessageIcon::Stop;
+      break;
+    case QMessageBox::Question:
+      view.icon = MessageIcon::Question;
+      break;
+    case QMessageBox::Warning:
+      view.icon = MessageIcon::Exclamation;
+      break;
+    case QMessageBox::Information:
+      view.icon = MessageIcon::Information;
+      break;
+    case QMessageBox::NoIcon:
+      view.icon = MessageIcon::None;
+      break;
+  }
+  for (QAbstractButton* button : box->buttons()) {
+    view.buttons.push_back(button->text().toStdString());
+  }
+  view.owner = RecordOf(box->parentWidget());
+  return view;
+}
+
+void PressMessageBoxButton(const std::string& text) {
+  if (QMessageBox* box = OpenMessageBox()) {
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text().toStdString() == text) {
+        button->click();
+        return;
+      }
+    }
+  }
+}
+
+}  // namespace platform::testing

@@ -1,0 +1,76 @@
+#pragma once
+
+// Drives the program's windows from a test the way a user would: keys, clicks, and what
+// the windows show. A modal run is scripted ahead: RunSoon queues an action that runs
+// once the run's event loop has started, with the window shown.
+//
+//   RunSoon([] { PressKey(Key::Escape); });
+//   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/cdialog.h"
+#include "platform/dialog_units.h"
+#include "platform/win_defs.h"
+
+namespace platform::testing {
+
+// Starts the toolkit for a test program: Qt's offscreen platform unless QT_QPA_PLATFORM
+// says otherwise. Create one before any window, keep it for the whole program.
+class Toolkit {
+ public:
+  Toolkit();
+  ~Toolkit();
+  Toolkit(const Toolkit&) = delete;
+  Toolkit& operator=(const Toolkit&) = delete;
+};
+
+void RunSoon(std::function<void()> action);
+// Lets pending events run (painting, focus changes).
+void ProcessEvents();
+
+enum class Key { Return, Enter, Escape, Tab, Space, F1, F4 };
+enum Modifier : unsigned { kNone = 0, kShift = 1, kControl = 2, kAlt = 4 };
+
+// To the focus widget of the innermost window, as the keyboard would.
+void PressKey(Key key, unsigned modifiers = kNone);
+void PressLetter(char letter, unsigned modifiers = kNone);
+void TypeText(const std::string& text);
+void Click(HWND control);
+// What the window manager's close box does.
+void CloseWindow(HWND window);
+
+HWND ActiveDialog();  // the innermost open dialog, or nullptr
+HWND Control(HWND dialog, int id);
+HWND FocusedControl();   // nullptr when the focus is on none of our controls
+int IdOf(HWND control);  // 0 for nullptr
+void Focus(HWND control);
+std::string Text(HWND window);
+bool IsChecked(HWND checkBox);
+bool ShowsAsDefault(HWND pushButton);
+bool IsVisible(HWND window);
+bool IsTransientFor(HWND window, HWND owner);
+bool HasOwnTaskBarEntry(HWND window);
+PixelRect ScreenGeometry(HWND window);  // client area, desktop pixels
+BaseUnits UnitsOf(HWND dialog);
+PixelRect PrimaryWorkArea();
+std::string FontFamily(HWND dialog);
+
+enum class MessageIcon { None, Stop, Question, Exclamation, Information };
+
+struct MessageBoxView {
+  std::string caption;
+  std::string text;
+  MessageIcon icon = MessageIcon::None;
+  std::vector<std::string> buttons;
+  HWND owner = nullptr;  // the dialog it is transient for, or nullptr
+};
+
+std::optional<MessageBoxView> ActiveMessageBox();
+// Clicks the message box's button with this text.
+void PressMessageBoxButton(const std::string& text);
+
+}  // namespace platform::testing

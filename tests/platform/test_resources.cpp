@@ -1,0 +1,79 @@
+#include "tests/platform/test_resources.h"
+
+namespace test_resources {
+namespace {
+
+using platform::ControlClass;
+using platform::ControlTemplate;
+using platform::DialogTemplate;
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+DialogTemplate Keys() {
+  DialogTemplate d;
+  d.id = kKeysDialog;
+  d.caption = "Keys";
+  d.rect = {0, 0, 200, 100};
+  d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+  d.controls = {
+      {ControlClass::Edit, kFirstEdit, "", {10, 10, 60, 14}, kChild | WS_BORDER | WS_TABSTOP},
+      {ControlClass::Button,
+       kCheck,
+       "&Check",
+       {10, 30, 60, 12},
+       kChild | WS_TABSTOP | BS_AUTOCHECKBOX},
+      {ControlClass::Button, kGo, "&Go", {80, 10, 50, 14}, kChild | WS_TABSTOP | BS_PUSHBUTTON},
+      {ControlClass::Button,
+       kDefault,
+       "&Default",
+       {80, 30, 50, 14},
+       kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+      {ControlClass::Static, -1, "&Name:", {10, 52, 30, 8}, kChild | SS_LEFT},
+      {ControlClass::Edit, kNamedEdit, "", {45, 50, 60, 14}, kChild | WS_BORDER | WS_TABSTOP},
+      {ControlClass::Static, -1, "A & B", {10, 70, 40, 8}, kChild | SS_LEFT | SS_NOPREFIX},
+  };
+  return d;
+}
+
+DialogTemplate Plain() {
+  DialogTemplate d;
+  d.id = kPlainDialog;
+  d.caption = "Plain";
+  d.rect = {0, 0, 100, 40};
+  d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+  d.controls = {
+      {ControlClass::Edit,
+       kPlainEdit,
+       "",
+       {10, 10, 80, 14},
+       kChild | WS_BORDER | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL},
+  };
+  return d;
+}
+
+DialogTemplate Owner() {
+  DialogTemplate d;
+  d.id = kOwnerDialog;
+  d.caption = "Owner";
+  d.rect = {0, 0, 160, 80};
+  d.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+  d.exStyle = WS_EX_APPWINDOW;
+  d.extended = true;
+  d.controls = {
+      {ControlClass::Button,
+       kOpen,
+       "&Open",
+       {10, 10, 50, 14},
+       kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+  };
+  return d;
+}
+
+}  // namespace
+
+const platform::ResourceSet& Set() {
+  static const platform::ResourceSet set{{Keys(), Plain(), Owner()}, {}, {}};
+  return set;
+}
+
+}  // namespace test_resources
