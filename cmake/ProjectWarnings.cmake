@@ -5,6 +5,6 @@ function(tremlet_set_warnings target)
       -Wall -Wextra -Wpedantic -Werror
       -Wshadow -Wconversion -Wsign-conversion -Wold-style-cast
       -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-align
-      -Wnull-dereference -Wdouble-promotion -Wimplicit-fallthrough)
+      -Wdouble-promotion -Wimplicit-fallthrough)
   endif()
 endfunction()
