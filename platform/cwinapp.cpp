@@ -4,8 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/cdialog.h"
+#include "platform/dialog_host_p.h"
 #include "platform/gdi.h"
 #include "platform/resources.h"
+#include "platform/shell.h"
+#include "platform/window_p.h"
 
 namespace {
 
@@ -35,6 +39,29 @@ int CWinApp::ExitInstance() {
 
 HICON CWinApp::LoadIcon(UINT id) const {
   return LoadIconA(nullptr, MAKEINTRESOURCE(id));
+}
+
+void CWinApp::OnHelp() {
+  // The dialog holding the focus names the help context: its template number over the
+  // resource base.
+  platform::DialogHost* host = nullptr;
+  if (HWND focused = platform::RecordOf(QApplication::focusWidget())) {
+    host = focused->host;
+  }
+  if (host == nullptr && !platform::OpenDialogs().empty()) {
+    host = platform::OpenDialogs().back();
+  }
+  if (host == nullptr) {
+    return;
+  }
+  WinHelp(HID_BASE_RESOURCE + host->Dialog().m_nIDHelp, HELP_CONTEXT);
+}
+
+void CWinApp::WinHelp(DWORD data, UINT command) {
+  HWND main = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
+  if (!::WinHelpA(main, m_pszHelpFilePath.c_str(), command, data)) {
+    AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
+  }
 }
 
 BOOL CWinApp::Enable3dControlsStatic() {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QWidget>
+#include <QWindow>
 #include <cassert>
 
 #include "platform/dialog_host_p.h"
@@ -46,6 +47,9 @@ LRESULT DefaultWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_CLOSE) {
         SendMessage(hWnd, WM_CLOSE);
+      } else if ((wParam & 0xFFF0) == SC_MOVE && widget->windowHandle() != nullptr) {
+        // The window manager moves it, if there is one that can.
+        widget->windowHandle()->startSystemMove();
       }
       return 0;
     case WM_SETICON: {
@@ -274,6 +278,14 @@ HICON CWnd::GetIcon(BOOL bigIcon) const {
     return nullptr;
   }
   return bigIcon ? m_hWnd->bigIcon : m_hWnd->smallIcon;
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL /*revert*/) {
+  if (m_hWnd == nullptr || m_hWnd->host == nullptr ||
+      m_hWnd->kind != platform::WindowKind::Dialog) {
+    return nullptr;
+  }
+  return m_hWnd->host->SystemMenu();
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {

@@ -11,6 +11,7 @@
 #include "platform/win_defs.h"
 
 class CDataExchange;
+class CMenu;
 
 // Anything with a message map.
 class CCmdTarget {
@@ -61,6 +62,9 @@ class CWnd : public CCmdTarget {
   CWnd* SetFocus();
   HICON SetIcon(HICON icon, BOOL bigIcon);
   HICON GetIcon(BOOL bigIcon) const;
+  // The window's system menu, or nullptr when its style has none. The menu lives as long
+  // as the window; `revert` is not supported.
+  CMenu* GetSystemMenu(BOOL revert);
 
   // The CWnd attached to a live window, if any.
   static CWnd* FromHandlePermanent(HWND hWnd);

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -75,6 +77,16 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
   host_.Dialog().SendMessage(WM_CLOSE);
 }
 
+void DialogWidget::mousePressEvent(QMouseEvent* event) {
+  // A right click on the window's background, not on a control, opens the system menu.
+  if (event->button() == Qt::RightButton && childAt(event->position().toPoint()) == nullptr) {
+    const QPoint at = event->globalPosition().toPoint();
+    host_.ShowSystemMenu(at.x(), at.y());
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
 void DialogWidget::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   host_.Dialog().SendMessage(WM_PAINT);
@@ -136,6 +148,13 @@ void DialogHost::CreateWindow() {
     widget->setWindowModality(Qt::WindowModal);
   }
   widget->setWindowTitle(QString::fromStdString(template_.caption));
+  if ((template_.style & WS_SYSMENU) != 0) {
+    // The platform's own items for a fixed-size dialog; the program appends its own.
+    systemMenuItems_.items = {{MF_STRING, SC_MOVE, "&Move"},
+                              {MF_SEPARATOR, 0, ""},
+                              {MF_STRING, SC_CLOSE, "&Close\tAlt+F4"}};
+    systemMenu_.m_hMenu = &systemMenuItems_;
+  }
 
   const QFont font = DialogQFont(template_.font);
   widget->setFont(font);
@@ -279,6 +298,28 @@ void DialogHost::UpdateDefaultLook() {
 void DialogHost::SendCommand(int id, UINT code, HWND control) {
   dialog_.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), code),
                       reinterpret_cast<LPARAM>(control));
+}
+
+void DialogHost::ShowSystemMenu(int x, int y) {
+  if (SystemMenu() == nullptr) {
+    return;
+  }
+  QMenu menu(window_.widget);
+  for (const HMENU__::Item& item : systemMenuItems_.items) {
+    if ((item.flags & MF_SEPARATOR) != 0) {
+      menu.addSeparator();
+    } else {
+      menu.addAction(QString::fromStdString(item.text))->setData(item.id);
+    }
+  }
+  if (QAction* chosen = menu.exec(QPoint(x, y))) {
+    dialog_.SendMessage(WM_SYSCOMMAND, chosen->data().toUInt(), 0);
+  }
+}
+
+void DialogHost::ShowSystemMenuAtWindow() {
+  const QPoint origin = window_.widget->mapToGlobal(QPoint(0, 0));
+  ShowSystemMenu(origin.x(), origin.y());
 }
 
 void DialogHost::Place() {

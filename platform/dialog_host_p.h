@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/cmenu.h"
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
 #include "platform/window_p.h"
@@ -26,6 +27,7 @@ class DialogWidget : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   DialogHost& host_;
@@ -58,6 +60,13 @@ class DialogHost {
   // Shows the focused push button, else the template's default one, as the default.
   void UpdateDefaultLook();
 
+  // nullptr when the template has no system menu.
+  CMenu* SystemMenu() { return systemMenu_.m_hMenu != nullptr ? &systemMenu_ : nullptr; }
+  // Pops the system menu up at a desktop position and sends WM_SYSCOMMAND for the item
+  // chosen.
+  void ShowSystemMenu(int x, int y);
+  void ShowSystemMenuAtWindow();
+
  private:
   void CreateWindow();
   void CreateControl(const ControlTemplate& control);
@@ -69,6 +78,8 @@ class DialogHost {
   HWND owner_;
   HWND__ window_;
   std::vector<std::unique_ptr<HWND__>> controls_;
+  HMENU__ systemMenuItems_;
+  CMenu systemMenu_;
   BaseUnits units_;
   QEventLoop loop_;
   bool running_ = false;

@@ -1,5 +1,6 @@
 // The dialog keyboard, done by this layer rather than by Qt's defaults: Tab order,
-// Enter and Escape, mnemonics, and closing; and input refused by disabled windows.
+// Enter and Escape, mnemonics, closing, help and the system menu; and input refused by disabled
+// windows.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 
 #include "platform/cdialog.h"
+#include "platform/cwinapp.h"
 #include "platform/dialog_host_p.h"
 #include "platform/keyboard_p.h"
 #include "platform/window_p.h"
@@ -133,7 +135,15 @@ bool DialogKeyboard::HandleKey(DialogHost& host, const QKeyEvent& event) {
     host.Dialog().SendMessage(WM_CLOSE);
     return true;
   }
-  if (extraKeys_ && extraKeys_(host, event)) {
+  if (key == Qt::Key_Space && modifiers == Qt::AltModifier) {
+    host.ShowSystemMenuAtWindow();
+    return true;
+  }
+  if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
+    // Help is the main window's command, which passes it on to the application.
+    if (CWnd* main = AfxGetMainWnd(); main != nullptr && main->m_hWnd != nullptr) {
+      main->SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, BN_CLICKED), 0);
+    }
     return true;
   }
   const QChar letter = KeyLetter(event);

@@ -5,7 +5,6 @@
 
 #include <QKeyEvent>
 #include <QObject>
-#include <functional>
 
 #include "platform/window_p.h"
 
@@ -17,10 +16,6 @@ class DialogKeyboard : public QObject {
  public:
   static DialogKeyboard& Instance();
 
-  // Keys handled beside the dialog keys (help, the system menu); true when taken.
-  using ExtraKeys = std::function<bool(DialogHost&, const QKeyEvent&)>;
-  void SetExtraKeys(ExtraKeys keys) { extraKeys_ = std::move(keys); }
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -28,8 +23,6 @@ class DialogKeyboard : public QObject {
   using QObject::QObject;
   bool HandleKey(DialogHost& host, const QKeyEvent& event);
   bool HandleMnemonic(DialogHost& host, HWND focused, QChar letter);
-
-  ExtraKeys extraKeys_;
 };
 
 }  // namespace platform

@@ -4,16 +4,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
+#include "platform/cmenu.h"
 #include "platform/dialog_host_p.h"
 #include "platform/window_p.h"
 
@@ -140,6 +144,14 @@ HWND Control(HWND dialog, int id) {
   return dialog != nullptr && dialog->host != nullptr ? dialog->host->Control(id) : nullptr;
 }
 
+HWND ControlAt(HWND dialog, int index) {
+  if (dialog == nullptr || dialog->host == nullptr || index < 0 ||
+      static_cast<std::size_t>(index) >= dialog->host->Controls().size()) {
+    return nullptr;
+  }
+  return dialog->host->Controls()[static_cast<std::size_t>(index)].get();
+}
+
 HWND FocusedControl() {
   QWidget* focus = QApplication::focusWidget();
   if (HWND dialog = ActiveDialog(); dialog != nullptr && dialog->widget) {
@@ -231,6 +243,101 @@ std::string FontFamily(HWND dialog) {
     return {};
   }
   return QFontInfo(dialog->widget->font()).family().toStdString();
+}
+
+std::vector<std::string> SystemMenuItems(HWND dialog) {
+  std::vector<std::string> texts;
+  CMenu* menu = dialog != nullptr && dialog->host != nullptr ? dialog->host->SystemMenu() : nullptr;
+  if (menu != nullptr) {
+    for (const HMENU__::Item& item : menu->m_hMenu->items) {
+      texts.push_back(item.text);
+    }
+  }
+  return texts;
+}
+
+namespace {
+
+QMenu* OpenMenu() {
+  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+}  // namespace
+
+std::vector<std::string> OpenMenuItems() {
+  std::vector<std::string> texts;
+  if (QMenu* menu = OpenMenu()) {
+    for (QAction* action : menu->actions()) {
+      texts.push_back(action->isSeparator() ? std::string() : action->text().toStdString());
+    }
+  }
+  return texts;
+}
+
+bool ChooseMenuItem(const std::string& text) {
+  QMenu* menu = OpenMenu();
+  if (menu == nullptr) {
+    return false;
+  }
+  for (QAction* action : menu->actions()) {
+    if (!action->isSeparator() && action->text().toStdString() == text) {
+      QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                        menu->actionGeometry(action).center());
+      return true;
+    }
+  }
+  return false;
+}
+
+void RightClickBackground(HWND dialog) {
+  if (dialog == nullptr || !dialog->widget) {
+    return;
+  }
+  QWidget* widget = dialog->widget;
+  for (int y = 1; y < widget->height(); y += 4) {
+    for (int x = 1; x < widget->width(); x += 4) {
+      if (widget->childAt(x, y) == nullptr) {
+        QTest::mouseClick(widget, Qt::RightButton, Qt::NoModifier, QPoint(x, y));
+        return;
+      }
+    }
+  }
+}
+
+Image Render(HWND window) {
+  Image image;
+  if (window == nullptr || !window->widget) {
+    return image;
+  }
+  QImage picture(window->widget->size(), QImage::Format_ARGB32);
+  picture.fill(Qt::transparent);
+  window->widget->render(&picture);
+  image.width = picture.width();
+  image.height = picture.height();
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      image.argb.push_back(picture.pixel(x, y));
+    }
+  }
+  return image;
+}
+
+void SetMinimized(HWND window, bool minimized) {
+  if (window != nullptr && window->widget) {
+    window->widget->setWindowState(minimized ? Qt::WindowMinimized : Qt::WindowNoState);
+    QCoreApplication::processEvents();
+  }
+}
+
+std::vector<int> WindowIconSizes(HWND window) {
+  std::vector<int> sizes;
+  if (window != nullptr && window->widget) {
+    for (const QSize& size : window->widget->windowIcon().availableSizes()) {
+      sizes.push_back(size.width());
+    }
+  }
+  std::sort(sizes.begin(), sizes.end());
+  return sizes;
 }
 
 std::optional<MessageBoxView> ActiveMessageBox() {

@@ -7,6 +7,7 @@
 //   RunSoon([] { PressKey(Key::Escape); });
 //   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -45,8 +46,9 @@ void CloseWindow(HWND window);
 
 HWND ActiveDialog();  // the innermost open dialog, or nullptr
 HWND Control(HWND dialog, int id);
-HWND FocusedControl();   // nullptr when the focus is on none of our controls
-int IdOf(HWND control);  // 0 for nullptr
+HWND ControlAt(HWND dialog, int index);  // in template order; nullptr past the end
+HWND FocusedControl();                   // nullptr when the focus is on none of our controls
+int IdOf(HWND control);                  // 0 for nullptr
 void Focus(HWND control);
 std::string Text(HWND window);
 bool IsChecked(HWND checkBox);
@@ -58,6 +60,30 @@ PixelRect ScreenGeometry(HWND window);  // client area, desktop pixels
 BaseUnits UnitsOf(HWND dialog);
 PixelRect PrimaryWorkArea();
 std::string FontFamily(HWND dialog);
+
+// The system menu's item texts, "" for a separator.
+std::vector<std::string> SystemMenuItems(HWND dialog);
+// The texts of the pop-up menu open right now; empty when none is.
+std::vector<std::string> OpenMenuItems();
+// Clicks an item of the open pop-up menu; false when there is no such item.
+bool ChooseMenuItem(const std::string& text);
+// A right click where the dialog shows no control.
+void RightClickBackground(HWND dialog);
+
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> argb;  // row by row
+  std::uint32_t At(int x, int y) const {
+    return argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                static_cast<std::size_t>(x)];
+  }
+};
+// Paints the window's client area as it would appear, through its own WM_PAINT.
+Image Render(HWND window);
+void SetMinimized(HWND window, bool minimized);
+// The sizes of the icon the window shows in the task bar and window list.
+std::vector<int> WindowIconSizes(HWND window);
 
 enum class MessageIcon { None, Stop, Question, Exclamation, Information };
 

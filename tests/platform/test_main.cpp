@@ -12,7 +12,13 @@ namespace {
 class TestApp : public CWinApp {
  public:
   TestApp() : CWinApp("platform-tests") {}
+
+  DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(TestApp, CWinApp)
+ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+END_MESSAGE_MAP()
 
 TestApp theApp;
 

@@ -1,0 +1,62 @@
+#pragma once
+
+// Opening documents and the help viewer, as the program asks for them with Windows paths.
+//
+// Drive C is the folder "drive_c" in the program's data directories: the user's
+// ($XDG_DATA_HOME/tremlet, by default ~/.local/share/tremlet) first, then the
+// installation's (share/tremlet beside the executable's bin). Backslashes become
+// slashes, letters may differ in case, and the first existing file wins:
+//   "c:\audio\help.html" -> ~/.local/share/tremlet/drive_c/audio/help.html, if it exists
+//   "d:\x.txt", "x.txt", "c:\..\etc\passwd" -> nothing: other drives, relative paths
+//                                              and ".." never reach outside
+// The file goes to the desktop's opener (xdg-open) as one argument, never through a
+// shell, in a detached process. An Internet shortcut (.url) is opened by its URL, and
+// only an http or https one. Nothing is shown when the file or the opener is missing.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/win_defs.h"
+
+// Returns a value above 32 when something was started, as the platform's does; the
+// program does not look at it.
+HINSTANCE ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
+                        int show);
+
+// Opens the help file through the desktop's opener when the file exists; FALSE when it
+// does not (there is no viewer for it otherwise).
+BOOL WinHelpA(HWND owner, LPCSTR helpFile, UINT command, std::uintptr_t data);
+
+namespace platform {
+
+// The program's data directories, most important first.
+std::vector<std::string> DataDirectories();
+
+// The local file for a Windows path, or nothing.
+std::optional<std::string> MapDocumentPath(std::string_view windowsPath,
+                                           const std::vector<std::string>& dataDirectories);
+
+// The URL of an Internet shortcut's text, if it is an http or https one.
+std::optional<std::string> InternetShortcutUrl(std::string_view contents);
+
+// What is about to be started.
+struct DesktopLaunch {
+  std::string verb;           // "open"
+  std::string requestedPath;  // as the program gave it
+  std::string mappedPath;     // the local file
+  int show = SW_SHOWNORMAL;
+  unsigned long helpContext = 0;       // for the help viewer
+  std::string program;                 // "xdg-open"
+  std::vector<std::string> arguments;  // one: the file or the shortcut's URL
+};
+
+// Starts the launch; true when it started. The default starts the program detached.
+using DesktopLauncher = std::function<bool(const DesktopLaunch&)>;
+// Tests put their own in place to see the launches without starting anything; an empty
+// function puts the default back.
+void SetDesktopLauncher(DesktopLauncher launcher);
+
+}  // namespace platform
