@@ -230,7 +230,10 @@ void DialogHost::CreateControl(const ControlTemplate& control) {
         record->bigIcon = LoadIconA(nullptr, MAKEINTRESOURCE(control.iconId));
       } else {
         record->kind = WindowKind::Static;
-        label->setWordWrap(true);
+        // A static wraps its text when it has room for more than one line; one with room
+        // for a single line keeps it whole rather than pushing its end out of sight.
+        const PixelRect rect = ToPixels(control.rect, units_);
+        label->setWordWrap(rect.height >= 2 * QFontMetrics(window_.widget->font()).height());
         label->setTextFormat(Qt::PlainText);
         label->setText(ControlText(control));
       }
@@ -348,6 +351,10 @@ INT_PTR DialogHost::Run() {
   if (focusFirst && !ended_) {
     if (HWND first = NextTabStop(nullptr, false)) {
       first->widget->setFocus(Qt::TabFocusReason);
+      // An edit that gets the focus this way has its text selected, as by Tab later.
+      if (auto* edit = qobject_cast<QLineEdit*>(first->widget.data())) {
+        edit->selectAll();
+      }
     }
   }
   if (!ended_) {

@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -187,6 +189,52 @@ std::string Text(HWND window) {
     return label->text().toStdString();
   }
   return widget->windowTitle().toStdString();
+}
+
+void SetText(HWND edit, const std::string& text) {
+  if (auto* line = edit != nullptr ? qobject_cast<QLineEdit*>(edit->widget.data()) : nullptr) {
+    line->setText(QString::fromStdString(text));
+  }
+}
+
+bool TextFits(HWND control) {
+  if (control == nullptr || !control->widget) {
+    return false;
+  }
+  QWidget* widget = control->widget;
+  QString text;
+  int available = widget->width();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const bool isCheckBox = qobject_cast<QCheckBox*>(widget) != nullptr;
+    available = widget->style()
+                    ->subElementRect(
+                        isCheckBox ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents,
+                        &option, widget)
+                    .width();
+    text = button->text();
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    if (label->text().isEmpty()) {
+      return true;  // an icon
+    }
+    text = label->text();
+    available = label->contentsRect().width();
+    if (label->wordWrap()) {
+      return true;  // room for more lines
+    }
+  } else {
+    return true;
+  }
+  // Mnemonic marks take no room; a doubled one is a literal ampersand.
+  if ((control->style & SS_NOPREFIX) == 0 || control->kind != WindowKind::Static) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(u'&')
+        .replace(QStringLiteral("\x01"), QStringLiteral("&"));
+  }
+  const QFontMetrics metrics(widget->font());
+  return metrics.horizontalAdvance(text) <= available && metrics.height() <= widget->height();
 }
 
 bool IsChecked(HWND checkBox) {

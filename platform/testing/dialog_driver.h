@@ -51,6 +51,10 @@ HWND FocusedControl();                   // nullptr when the focus is on none of
 int IdOf(HWND control);                  // 0 for nullptr
 void Focus(HWND control);
 std::string Text(HWND window);
+// Replaces an edit's whole text, as a user selecting all and typing would.
+void SetText(HWND edit, const std::string& text);
+// Whether the control shows its whole text in its font, without cutting any of it off.
+bool TextFits(HWND control);
 bool IsChecked(HWND checkBox);
 bool ShowsAsDefault(HWND pushButton);
 bool IsVisible(HWND window);

@@ -1,0 +1,16 @@
+#pragma once
+
+// The application object: runs the main calculator window, then ends the program.
+
+#include "platform/cwinapp.h"
+
+class CTempoCalcApp : public CWinApp {
+ public:
+  CTempoCalcApp() = default;
+
+  BOOL InitInstance() override;
+
+  DECLARE_MESSAGE_MAP()
+};
+
+extern CTempoCalcApp theApp;
