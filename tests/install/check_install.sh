@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks what a desktop gets: the program in
+# bin, its documents where it finds them, a valid desktop entry and AppStream metadata, the
+# icon in the hicolor theme. Then drives the installed program end to end.
+#
+# Usage (under an X server): check_install.sh BUILD_DIR E2E_SCRIPT
+set -uo pipefail
+build=$1
+e2e=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+id=example.tremlet.Tremlet
+
+passed=0
+failed=0
+expect() {  # expect NAME COMMAND...
+  local name=$1
+  shift
+  if "$@" >/dev/null 2>&1; then
+    passed=$((passed + 1))
+    echo "ok   $name"
+  else
+    failed=$((failed + 1))
+    echo "FAIL $name"
+    "$@" 2>&1 | sed 's/^/     /'
+  fi
+}
+
+expect "cmake --install" cmake --install "$build" --prefix "$prefix"
+expect "the program in bin" test -x "$prefix/bin/tremlet"
+expect "the help page" test -f "$prefix/share/tremlet/drive_c/audio/velmora/help/GARNEK_1.0_english.html"
+expect "the site shortcut" test -f "$prefix/share/tremlet/drive_c/audio/velmora/tremlet/velmora.url"
+expect "the 32 x 32 icon" test -f "$prefix/share/icons/hicolor/32x32/apps/$id.xpm"
+expect "the 16 x 16 icon" test -f "$prefix/share/icons/hicolor/16x16/apps/$id.xpm"
+expect "a valid desktop entry" desktop-file-validate "$prefix/share/applications/$id.desktop"
+expect "valid AppStream metadata" appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+expect "the metadata's version is the version block's" \
+  grep -q 'release version="1.0.0.1"' "$prefix/share/metainfo/$id.metainfo.xml"
+expect "the installed program runs end to end" bash "$e2e" "$prefix/bin/tremlet" "$prefix/screenshots"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
