@@ -43,18 +43,12 @@ HICON CWinApp::LoadIcon(UINT id) const {
 
 void CWinApp::OnHelp() {
   // The dialog holding the focus names the help context: its template number over the
-  // resource base.
-  platform::DialogHost* host = nullptr;
-  if (HWND focused = platform::RecordOf(QApplication::focusWidget())) {
-    host = focused->host;
-  }
-  if (host == nullptr && !platform::OpenDialogs().empty()) {
-    host = platform::OpenDialogs().back();
-  }
-  if (host == nullptr) {
+  // resource base. Dialogs run modally and nest, so that is the innermost one.
+  const auto& open = platform::OpenDialogs();
+  if (open.empty()) {
     return;
   }
-  WinHelp(HID_BASE_RESOURCE + host->Dialog().m_nIDHelp, HELP_CONTEXT);
+  WinHelp(HID_BASE_RESOURCE + open.back()->Dialog().m_nIDHelp, HELP_CONTEXT);
 }
 
 void CWinApp::WinHelp(DWORD data, UINT command) {

@@ -357,6 +357,11 @@ INT_PTR DialogHost::Run() {
       }
     }
   }
+  if (!focusFirst && window_.widget->focusWidget() == nullptr) {
+    // Nothing asked for the focus: the window keeps it, rather than the toolkit handing
+    // it to the first control on activation.
+    window_.widget->setFocus(Qt::OtherFocusReason);
+  }
   if (!ended_) {
     Place();
     QWidget* widget = window_.widget;

@@ -32,14 +32,21 @@ ControlTemplate Icon(UINT iconId, platform::DialogRect rect) {
   return {ControlClass::Static, IDC_STATIC, "", rect, kChild | SS_ICON, iconId};
 }
 
-DialogTemplate MainWindow() {
+// All three: at 0, 0, in "MS Sans Serif" 8 pt, normal weight, the default character set.
+DialogTemplate Dialog(UINT id, const char* caption, int width, int height, DWORD style) {
   DialogTemplate d;
-  d.id = IDD_TEMPOCALC_DIALOG;
-  d.extended = true;
-  d.caption = "velmora Tremlet 1.0";
-  d.rect = {0, 0, 241, 125};
+  d.id = id;
+  d.caption = caption;
+  d.rect = {0, 0, width, height};
   d.font = {"MS Sans Serif", 8, 400, false, 1};
-  d.style = kDialogStyle | WS_VISIBLE;
+  d.style = style;
+  return d;
+}
+
+DialogTemplate MainWindow() {
+  DialogTemplate d =
+      Dialog(IDD_TEMPOCALC_DIALOG, "velmora Tremlet 1.0", 241, 125, kDialogStyle | WS_VISIBLE);
+  d.extended = true;
   d.exStyle = WS_EX_APPWINDOW;
   d.controls = {
       Button(IDC_ABOUT, "&About", {7, 102, 59, 16}, BS_DEFPUSHBUTTON | WS_TABSTOP),
@@ -63,12 +70,7 @@ DialogTemplate MainWindow() {
 }
 
 DialogTemplate SubdivisionWindow() {
-  DialogTemplate d;
-  d.id = IDD_SUBDIVISION;
-  d.caption = "velmora Tremlet NTH";
-  d.rect = {0, 0, 136, 138};
-  d.font = {"MS Sans Serif", 8, 400, false, 1};
-  d.style = kDialogStyle;
+  DialogTemplate d = Dialog(IDD_SUBDIVISION, "velmora Tremlet NTH", 136, 138, kDialogStyle);
   struct Row {
     const char* label;
     int x;
@@ -93,12 +95,7 @@ DialogTemplate SubdivisionWindow() {
 }
 
 DialogTemplate AboutWindow() {
-  DialogTemplate d;
-  d.id = IDD_ABOUTBOX;
-  d.caption = "About Tremlet.exe";
-  d.rect = {0, 0, 179, 69};
-  d.font = {"MS Sans Serif", 8, 400, false, 1};
-  d.style = kDialogStyle;
+  DialogTemplate d = Dialog(IDD_ABOUTBOX, "About Tremlet.exe", 179, 69, kDialogStyle);
   d.controls = {
       Icon(IDR_MAINFRAME, {7, 7, 21, 20}),
       Label("velmora Tremlet", {40, 10, 78, 8}, kLabel | SS_NOPREFIX),

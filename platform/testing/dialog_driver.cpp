@@ -105,7 +105,20 @@ Toolkit::~Toolkit() {
 }
 
 void RunSoon(std::function<void()> action) {
-  QTimer::singleShot(0, qApp, [action = std::move(action)] { action(); });
+  QTimer::singleShot(0, qApp, [action = std::move(action)] {
+    // A user acts on the window in front, once it is active: on a real display the
+    // activation arrives a little after the window is shown.
+    QWidget* front = OpenMessageBox();
+    if (front == nullptr) {
+      if (HWND dialog = ActiveDialog(); dialog != nullptr) {
+        front = dialog->widget;
+      }
+    }
+    if (front != nullptr && !front->isActiveWindow()) {
+      static_cast<void>(QTest::qWaitForWindowActive(front, 2000));
+    }
+    action();
+  });
 }
 
 void ProcessEvents() {

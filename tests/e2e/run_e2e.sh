@@ -14,7 +14,6 @@ work=$(mktemp -d)
 pid=""
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  pkill -f "xclip -selection clipboard" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT

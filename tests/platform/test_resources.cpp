@@ -8,6 +8,18 @@ using platform::ControlTemplate;
 using platform::DialogTemplate;
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+
+DialogTemplate Dialog(UINT id, const char* caption, int width, int height,
+                      std::vector<ControlTemplate> controls, DWORD extraStyle = 0) {
+  DialogTemplate d;
+  d.id = id;
+  d.caption = caption;
+  d.rect = {0, 0, width, height};
+  d.style = kDialogStyle | extraStyle;
+  d.controls = std::move(controls);
+  return d;
+}
 
 // A 32 x 32 red square and a 16 x 16 blue one: an icon group easy to find in a picture.
 const char* const kRedIcon[] = {
@@ -55,78 +67,57 @@ const char* const kBlueSmallIcon[] = {
 };
 
 DialogTemplate Keys() {
-  DialogTemplate d;
-  d.id = kKeysDialog;
-  d.caption = "Keys";
-  d.rect = {0, 0, 200, 100};
-  d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-  d.controls = {
-      {ControlClass::Edit, kFirstEdit, "", {10, 10, 60, 14}, kChild | WS_BORDER | WS_TABSTOP},
-      {ControlClass::Button,
-       kCheck,
-       "&Check",
-       {10, 30, 60, 12},
-       kChild | WS_TABSTOP | BS_AUTOCHECKBOX},
-      {ControlClass::Button, kGo, "&Go", {80, 10, 50, 14}, kChild | WS_TABSTOP | BS_PUSHBUTTON},
-      {ControlClass::Button,
-       kDefault,
-       "&Default",
-       {80, 30, 50, 14},
-       kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
-      {ControlClass::Static, -1, "&Name:", {10, 52, 30, 8}, kChild | SS_LEFT},
-      {ControlClass::Edit, kNamedEdit, "", {45, 50, 60, 14}, kChild | WS_BORDER | WS_TABSTOP},
-      {ControlClass::Static, -1, "A & B", {10, 70, 40, 8}, kChild | SS_LEFT | SS_NOPREFIX},
-  };
-  return d;
+  const DWORD edit = kChild | WS_BORDER | WS_TABSTOP;
+  return Dialog(
+      kKeysDialog, "Keys", 200, 100,
+      {
+          {ControlClass::Edit, kFirstEdit, "", {10, 10, 60, 14}, edit},
+          {ControlClass::Button,
+           kCheck,
+           "&Check",
+           {10, 30, 60, 12},
+           kChild | WS_TABSTOP | BS_AUTOCHECKBOX},
+          {ControlClass::Button, kGo, "&Go", {80, 10, 50, 14}, kChild | WS_TABSTOP | BS_PUSHBUTTON},
+          {ControlClass::Button,
+           kDefault,
+           "&Default",
+           {80, 30, 50, 14},
+           kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+          {ControlClass::Static, -1, "&Name:", {10, 52, 30, 8}, kChild | SS_LEFT},
+          {ControlClass::Edit, kNamedEdit, "", {45, 50, 60, 14}, edit},
+          {ControlClass::Static, -1, "A & B", {10, 70, 40, 8}, kChild | SS_LEFT | SS_NOPREFIX},
+      });
 }
 
 DialogTemplate Plain() {
-  DialogTemplate d;
-  d.id = kPlainDialog;
-  d.caption = "Plain";
-  d.rect = {0, 0, 100, 40};
-  d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-  d.controls = {
-      {ControlClass::Edit,
-       kPlainEdit,
-       "",
-       {10, 10, 80, 14},
-       kChild | WS_BORDER | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL},
-  };
-  return d;
+  return Dialog(kPlainDialog, "Plain", 100, 40,
+                {{ControlClass::Edit,
+                  kPlainEdit,
+                  "",
+                  {10, 10, 80, 14},
+                  kChild | WS_BORDER | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL}});
 }
 
 DialogTemplate Owner() {
-  DialogTemplate d;
-  d.id = kOwnerDialog;
-  d.caption = "Owner";
-  d.rect = {0, 0, 160, 80};
-  d.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+  DialogTemplate d = Dialog(kOwnerDialog, "Owner", 160, 80,
+                            {{ControlClass::Button,
+                              kOpen,
+                              "&Open",
+                              {10, 10, 50, 14},
+                              kChild | WS_TABSTOP | BS_DEFPUSHBUTTON}},
+                            WS_VISIBLE);
   d.exStyle = WS_EX_APPWINDOW;
   d.extended = true;
-  d.controls = {
-      {ControlClass::Button,
-       kOpen,
-       "&Open",
-       {10, 10, 50, 14},
-       kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
-  };
   return d;
 }
 
 DialogTemplate Desktop() {
-  DialogTemplate d;
-  d.id = kDesktopDialog;
-  d.caption = "Desktop";
-  d.rect = {0, 0, 120, 60};
-  d.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
   ControlTemplate icon{ControlClass::Static, -1, "", {80, 5, 20, 20}, kChild | SS_ICON};
   icon.iconId = kIcon;
-  d.controls = {
-      {ControlClass::Edit, kPlainEdit, "", {5, 5, 60, 14}, kChild | WS_BORDER | WS_TABSTOP},
-      icon,
-  };
-  return d;
+  return Dialog(
+      kDesktopDialog, "Desktop", 120, 60,
+      {{ControlClass::Edit, kPlainEdit, "", {5, 5, 60, 14}, kChild | WS_BORDER | WS_TABSTOP},
+       icon});
 }
 
 }  // namespace
