@@ -1,10 +1,12 @@
 // Any bytes as a field text: reading never crashes, and what is written for the value
-// read has the field shape and reads back within the precision it shows.
+// read has the field shape and reads back within the precision it shows. The same bytes
+// as a double are written too.
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -39,7 +41,28 @@ void Check(bool condition) {
 
 }  // namespace
 
+// Any double at all, subnormals and NaN payloads included, is written in the field shape
+// or as one of the three words.
+void CheckWritingAnyDouble(const std::uint8_t* data, std::size_t size) {
+  if (size < sizeof(double)) {
+    return;
+  }
+  double value = 0;
+  std::memcpy(&value, data, sizeof value);
+  for (const bool rounded : {true, false}) {
+    const std::string written = core::FormatFieldNumber(value, rounded);
+    if (std::isnan(value)) {
+      Check(written == "nan");
+    } else if (std::isinf(value)) {
+      Check(written == (value < 0 ? "-inf" : "inf"));
+    } else {
+      Check(HasFieldShape(written, rounded ? 3 : 6));
+    }
+  }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  CheckWritingAnyDouble(data, size);
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const double value = core::ParseFieldNumber(text);
   Check(!std::isnan(value));
