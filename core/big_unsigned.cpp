@@ -1,6 +1,5 @@
 #include "core/big_unsigned.h"
 
-#include <algorithm>
 #include <cassert>
 
 namespace core {

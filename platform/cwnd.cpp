@@ -21,8 +21,7 @@ QString FromUtf8(std::string_view text) {
 }
 
 bool IsTopLevel(HWND hWnd) {
-  return hWnd->kind == platform::WindowKind::Dialog ||
-         hWnd->kind == platform::WindowKind::MessageBox;
+  return hWnd->kind == platform::WindowKind::Dialog;
 }
 
 void ApplyIcons(HWND hWnd) {

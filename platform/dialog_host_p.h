@@ -45,8 +45,6 @@ class DialogHost {
 
   CDialog& Dialog() { return dialog_; }
   HWND Window() { return &window_; }
-  HWND Owner() { return owner_; }
-  const DialogTemplate& Template() const { return template_; }
   BaseUnits Units() const { return units_; }
   HWND Control(int id);
   const std::vector<std::unique_ptr<HWND__>>& Controls() const { return controls_; }

@@ -12,7 +12,7 @@ namespace platform {
 
 class DialogHost;
 
-enum class WindowKind { Dialog, PushButton, CheckBox, Edit, Static, StaticIcon, MessageBox };
+enum class WindowKind { Dialog, PushButton, CheckBox, Edit, Static, StaticIcon };
 
 }  // namespace platform
 
