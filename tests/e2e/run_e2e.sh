@@ -177,6 +177,23 @@ if [ -n "$about" ]; then
   check "OK closes About" "$?" 0
 fi
 
+# The system menu, opened with Alt+Space: its last item opens About. The focus is in a
+# field first, so that an "a" reaching the window instead of the menu would be typed there.
+focus "$main"
+click_at "$main" 68 7 80 14
+key alt+space
+sleep 0.3
+key a
+about=$(wait_window '^About Tremlet.exe$')
+check "Alt+Space, then A, opens About from the system menu" "$([ -n "$about" ] && echo yes)" yes
+if [ -n "$about" ]; then
+  focus "$about"
+  key Return
+  wait_gone '^About Tremlet.exe$'
+fi
+focus "$main"
+check "and nothing was typed into the field" "$(read_field "$main" 68 7 80 14)" 2.667
+
 # Help opens the English help page through the desktop.
 focus "$main"
 key alt+h
