@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
-namespace core {
+#include "core/double_anatomy.h"
 
-__extension__ using UInt128 = unsigned __int128;
+namespace core {
 
 class BigUnsigned {
  public:

@@ -1,19 +1,20 @@
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <optional>
 
 #include "core/big_unsigned.h"
+#include "core/double_anatomy.h"
 #include "core/field_number.h"
 
 namespace core {
 namespace {
 
-constexpr int kSignificantDigits = 17;
+// The value is first cut to this many significant digits.
+constexpr int kShownSignificantDigits = 17;
 // One digit past the 17th decides its rounding; later digits never matter to a half-up
 // rule, so a truncated expansion of 18 digits is enough.
-constexpr int kDigitsNeeded = kSignificantDigits + 1;
+constexpr int kDigitsNeeded = kShownSignificantDigits + 1;
 
 template <typename T, std::size_t N>
 constexpr std::array<T, N> Powers(T base) {
@@ -58,22 +59,6 @@ char* WriteBackward(std::uint64_t value, char* end, int minDigits) {
   return out;
 }
 
-struct Binary {
-  std::uint64_t mantissa;
-  int exp2;  // the value is mantissa * 2^exp2
-  bool normal;
-};
-
-Binary Decompose(double magnitude) {
-  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-  const int biasedExponent = static_cast<int>(bits >> 52);
-  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
-  if (biasedExponent == 0) {
-    return {fraction, -1074, false};
-  }
-  return {fraction | (std::uint64_t{1} << 52), biasedExponent - 1075, true};
-}
-
 // floor(magnitude * 10^scale) with exactly 18 digits, truncated.
 struct Scaled {
   std::uint64_t digits;
@@ -83,7 +68,7 @@ struct Scaled {
 // The everyday range, from about 1e-14 to 1e17: with 10^k <= magnitude < 10^(k+1),
 // floor(magnitude * 10^(17 - k)) = floor(mantissa * 5^(17-k) * 2^(exp2 + 17 - k)), exact
 // in 128 bits and 18 or 19 digits long.
-std::optional<Scaled> ScaleEveryday(const Binary& b) {
+std::optional<Scaled> ScaleEveryday(const DoubleParts& b) {
   if (!b.normal) {
     return std::nullopt;
   }
@@ -110,7 +95,7 @@ std::optional<Scaled> ScaleEveryday(const Binary& b) {
 }
 
 // Both roundings in integers, when the result has few enough digits: the common case.
-std::optional<std::string> FormatEveryday(const Binary& b, bool negative, int decimals) {
+std::optional<std::string> FormatEveryday(const DoubleParts& b, bool negative, int decimals) {
   const std::optional<Scaled> scaled = ScaleEveryday(b);
   if (!scaled) {
     return std::nullopt;
@@ -149,7 +134,7 @@ struct DigitString {
 };
 
 // The first 18 significant digits of the exact binary value, truncated.
-DigitString LeadingDigits(const Binary& b) {
+DigitString LeadingDigits(const DoubleParts& b) {
   DigitString result;
   if (const std::optional<Scaled> scaled = ScaleEveryday(b)) {
     char* const end = result.digits + kDigitsNeeded;
@@ -208,9 +193,9 @@ void RoundHalfUp(DigitString& number, int keep) {
 }
 
 // The general case, digit by digit: huge values with up to 309 integer digits, tiny ones.
-std::string FormatDigits(const Binary& b, bool negative, int decimals) {
+std::string FormatDigits(const DoubleParts& b, bool negative, int decimals) {
   DigitString number = LeadingDigits(b);
-  RoundHalfUp(number, kSignificantDigits);
+  RoundHalfUp(number, kShownSignificantDigits);
   RoundHalfUp(number, number.pointPosition + decimals);
 
   // Sign, integer digits (zeros past the significant ones), point, decimals.
@@ -248,7 +233,7 @@ std::string FormatFieldNumber(double value, bool rounded) {
   if (value == 0) {
     return rounded ? "0.000" : "0.000000";  // either zero, without a sign
   }
-  const Binary b = Decompose(std::fabs(value));
+  const DoubleParts b = Decompose(std::fabs(value));
   const bool negative = value < 0;
   if (std::optional<std::string> text = FormatEveryday(b, negative, decimals)) {
     return *std::move(text);

@@ -4,15 +4,15 @@
 #include <limits>
 
 #include "core/big_unsigned.h"
+#include "core/double_anatomy.h"
 #include "core/field_number.h"
 
 namespace core {
 namespace {
 
-constexpr int kSignificantDigits = 24;
+// Digits of the text that count; the next one only rounds the last of them.
+constexpr int kKeptDigits = 24;
 constexpr std::int64_t kExponentClamp = 5201;
-constexpr double kSmallestNormal = 0x1p-1022;
-constexpr double kLargest = std::numeric_limits<double>::max();
 
 constexpr bool IsFieldSpace(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
@@ -53,11 +53,11 @@ Decimal ScanDecimal(std::string_view text) noexcept {
     if (kept == 0 && digit == 0) {
       continue;  // leading zeros are not significant
     }
-    if (kept < kSignificantDigits) {
+    if (kept < kKeptDigits) {
       number.digits = number.digits * 10 + static_cast<unsigned>(digit);
       ++kept;
     } else {
-      if (kept == kSignificantDigits) {
+      if (kept == kKeptDigits) {
         roundUp = digit >= 5;
         ++kept;
       }
@@ -70,11 +70,11 @@ Decimal ScanDecimal(std::string_view text) noexcept {
       const int digit = DigitValue(text[i]);
       if (kept == 0 && digit == 0) {
         --number.exponent;
-      } else if (kept < kSignificantDigits) {
+      } else if (kept < kKeptDigits) {
         number.digits = number.digits * 10 + static_cast<unsigned>(digit);
         ++kept;
         --number.exponent;
-      } else if (kept == kSignificantDigits) {
+      } else if (kept == kKeptDigits) {
         roundUp = digit >= 5;
         ++kept;
       }
@@ -187,8 +187,9 @@ double DecimalToDouble(UInt128 digits, std::int64_t exponent) {
     return 0.0;
   }
   const int exp10 = static_cast<int>(exponent);
-  if (magnitude > 300 && CompareWithBinary(digits, exp10, (std::uint64_t{1} << 54) - 1, 970) > 0) {
-    return std::numeric_limits<double>::infinity();  // beyond the midpoint above the largest
+  if (magnitude > 300 &&
+      CompareWithBinary(digits, exp10, kOverflowMidpoint.mantissa, kOverflowMidpoint.exp2) > 0) {
+    return std::numeric_limits<double>::infinity();
   }
   if (magnitude <= -300 && CompareWithBinary(digits, exp10, 1, -1022) < 0) {
     return 0.0;
@@ -201,11 +202,10 @@ double DecimalToDouble(UInt128 digits, std::int64_t exponent) {
                     static_cast<long double>(kLargest));
   auto candidate = static_cast<double>(guess);
   for (;;) {
-    const auto bits = std::bit_cast<std::uint64_t>(candidate);
-    const int biasedExponent = static_cast<int>(bits >> 52);
-    const std::uint64_t mantissa =
-        (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-    const int exp2 = biasedExponent - 1075;  // candidate = mantissa * 2^exp2
+    // The candidate is never below the smallest normal, so it has its hidden bit.
+    const DoubleParts parts = Decompose(candidate);
+    const std::uint64_t mantissa = parts.mantissa;
+    const int exp2 = parts.exp2;
     if (CompareWithBinary(digits, exp10, 2 * mantissa + 1, exp2 - 1) > 0) {
       candidate = std::nextafter(candidate, kLargest);
       continue;
@@ -214,7 +214,7 @@ double DecimalToDouble(UInt128 digits, std::int64_t exponent) {
       break;
     }
     // Below a power of two the spacing halves, so the lower midpoint is a quarter step away.
-    const int below = mantissa == (std::uint64_t{1} << 52)
+    const int below = mantissa == kHiddenBit
                           ? CompareWithBinary(digits, exp10, 4 * mantissa - 1, exp2 - 2)
                           : CompareWithBinary(digits, exp10, 2 * mantissa - 1, exp2 - 1);
     if (below <= 0) {
