@@ -120,5 +120,3 @@ class CDataExchange {
 // Attaches `control` to the dialog's control with this identifier, once: later exchanges
 // leave it bound.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
-
-int GetSystemMetrics(int index);

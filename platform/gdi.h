@@ -27,3 +27,6 @@ class CPaintDC : public CDC {
   CPaintDC(const CPaintDC&) = delete;
   CPaintDC& operator=(const CPaintDC&) = delete;
 };
+
+// SM_CXICON and SM_CYICON: the size DrawIcon draws at; 0 for the others.
+int GetSystemMetrics(int index);

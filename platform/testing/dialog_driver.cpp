@@ -20,8 +20,9 @@
 #include <memory>
 
 #include "platform/cmenu.h"
-#include "platform/dialog_host_p.h"
-#include "platform/window_p.h"
+#include "platform/qt/dialog_host.h"
+#include "platform/qt/open_dialogs.h"
+#include "platform/qt/widget_text.h"
 
 namespace platform::testing {
 namespace {
@@ -77,6 +78,11 @@ QWidget* KeyTarget() {
     return dialog->widget;
   }
   return QApplication::focusWidget();
+}
+
+template <typename T>
+T* WidgetAs(HWND window) {
+  return qobject_cast<T*>(WidgetOf(window));
 }
 
 QMessageBox* OpenMessageBox() {
@@ -138,15 +144,14 @@ void TypeText(const std::string& text) {
 }
 
 void Click(HWND control) {
-  if (control != nullptr && control->widget) {
-    QTest::mouseClick(control->widget, Qt::LeftButton, Qt::NoModifier,
-                      control->widget->rect().center());
+  if (QWidget* widget = WidgetOf(control)) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
   }
 }
 
 void CloseWindow(HWND window) {
-  if (window != nullptr && window->widget) {
-    window->widget->close();
+  if (QWidget* widget = WidgetOf(window)) {
+    widget->close();
   }
 }
 
@@ -169,11 +174,11 @@ HWND ControlAt(HWND dialog, int index) {
 
 HWND FocusedControl() {
   QWidget* focus = QApplication::focusWidget();
-  if (HWND dialog = ActiveDialog(); dialog != nullptr && dialog->widget) {
-    focus = dialog->widget->focusWidget();
+  if (QWidget* dialog = WidgetOf(ActiveDialog())) {
+    focus = dialog->focusWidget();
   }
-  HWND record = RecordOf(focus);
-  return record != nullptr && record->kind != WindowKind::Dialog ? record : nullptr;
+  HWND handle = HandleOf(focus);
+  return handle != nullptr && handle->kind != WindowKind::Dialog ? handle : nullptr;
 }
 
 int IdOf(HWND control) {
@@ -181,40 +186,28 @@ int IdOf(HWND control) {
 }
 
 void Focus(HWND control) {
-  if (control != nullptr && control->widget) {
-    control->widget->setFocus(Qt::OtherFocusReason);
+  if (QWidget* widget = WidgetOf(control)) {
+    widget->setFocus(Qt::OtherFocusReason);
     QCoreApplication::processEvents();
   }
 }
 
 std::string Text(HWND window) {
-  if (window == nullptr || !window->widget) {
-    return {};
-  }
-  QWidget* widget = window->widget;
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    return edit->text().toStdString();
-  }
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    return button->text().toStdString();
-  }
-  if (auto* label = qobject_cast<QLabel*>(widget)) {
-    return label->text().toStdString();
-  }
-  return widget->windowTitle().toStdString();
+  QWidget* widget = WidgetOf(window);
+  return widget != nullptr ? WidgetText(*widget).toStdString() : std::string();
 }
 
 void SetText(HWND edit, const std::string& text) {
-  if (auto* line = edit != nullptr ? qobject_cast<QLineEdit*>(edit->widget.data()) : nullptr) {
+  if (auto* line = WidgetAs<QLineEdit>(edit)) {
     line->setText(QString::fromStdString(text));
   }
 }
 
 bool TextFits(HWND control) {
-  if (control == nullptr || !control->widget) {
+  QWidget* widget = WidgetOf(control);
+  if (widget == nullptr) {
     return false;
   }
-  QWidget* widget = control->widget;
   QString text;
   int available = widget->width();
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -251,41 +244,42 @@ bool TextFits(HWND control) {
 }
 
 bool IsChecked(HWND checkBox) {
-  auto* box = checkBox != nullptr ? qobject_cast<QCheckBox*>(checkBox->widget.data()) : nullptr;
+  auto* box = WidgetAs<QCheckBox>(checkBox);
   return box != nullptr && box->isChecked();
 }
 
 bool ShowsAsDefault(HWND pushButton) {
-  auto* button =
-      pushButton != nullptr ? qobject_cast<QPushButton*>(pushButton->widget.data()) : nullptr;
+  auto* button = WidgetAs<QPushButton>(pushButton);
   return button != nullptr && button->isDefault();
 }
 
 bool IsVisible(HWND window) {
-  return window != nullptr && window->widget && window->widget->isVisible();
+  QWidget* widget = WidgetOf(window);
+  return widget != nullptr && widget->isVisible();
 }
 
 bool IsTransientFor(HWND window, HWND owner) {
-  if (window == nullptr || !window->widget || owner == nullptr || !owner->widget) {
+  QWidget* widget = WidgetOf(window);
+  QWidget* ownerWidget = WidgetOf(owner);
+  if (widget == nullptr || ownerWidget == nullptr) {
     return false;
   }
-  QWindow* handle = window->widget->windowHandle();
-  return handle != nullptr && handle->transientParent() == owner->widget->windowHandle();
+  QWindow* handle = widget->windowHandle();
+  return handle != nullptr && handle->transientParent() == ownerWidget->windowHandle();
 }
 
 bool HasOwnTaskBarEntry(HWND window) {
-  if (window == nullptr || !window->widget) {
-    return false;
-  }
+  QWidget* widget = WidgetOf(window);
   // Dialog-type windows with a transient parent get no entry of their own.
-  return window->widget->windowType() == Qt::Window && window->widget->parentWidget() == nullptr;
+  return widget != nullptr && widget->windowType() == Qt::Window &&
+         widget->parentWidget() == nullptr;
 }
 
 PixelRect ScreenGeometry(HWND window) {
-  if (window == nullptr || !window->widget) {
+  const QWidget* widget = WidgetOf(window);
+  if (widget == nullptr) {
     return {};
   }
-  const QWidget* widget = window->widget;
   const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
   return {origin.x(), origin.y(), widget->width(), widget->height()};
 }
@@ -300,10 +294,8 @@ BaseUnits UnitsOf(HWND dialog) {
 }
 
 std::string FontFamily(HWND dialog) {
-  if (dialog == nullptr || !dialog->widget) {
-    return {};
-  }
-  return QFontInfo(dialog->widget->font()).family().toStdString();
+  QWidget* widget = WidgetOf(dialog);
+  return widget != nullptr ? QFontInfo(widget->font()).family().toStdString() : std::string();
 }
 
 std::vector<std::string> SystemMenuItems(HWND dialog) {
@@ -351,10 +343,10 @@ bool ChooseMenuItem(const std::string& text) {
 }
 
 void RightClickBackground(HWND dialog) {
-  if (dialog == nullptr || !dialog->widget) {
+  QWidget* widget = WidgetOf(dialog);
+  if (widget == nullptr) {
     return;
   }
-  QWidget* widget = dialog->widget;
   for (int y = 1; y < widget->height(); y += 4) {
     for (int x = 1; x < widget->width(); x += 4) {
       if (widget->childAt(x, y) == nullptr) {
@@ -367,12 +359,13 @@ void RightClickBackground(HWND dialog) {
 
 Image Render(HWND window) {
   Image image;
-  if (window == nullptr || !window->widget) {
+  QWidget* widget = WidgetOf(window);
+  if (widget == nullptr) {
     return image;
   }
-  QImage picture(window->widget->size(), QImage::Format_ARGB32);
+  QImage picture(widget->size(), QImage::Format_ARGB32);
   picture.fill(Qt::transparent);
-  window->widget->render(&picture);
+  widget->render(&picture);
   image.width = picture.width();
   image.height = picture.height();
   for (int y = 0; y < picture.height(); ++y) {
@@ -384,16 +377,16 @@ Image Render(HWND window) {
 }
 
 void SetMinimized(HWND window, bool minimized) {
-  if (window != nullptr && window->widget) {
-    window->widget->setWindowState(minimized ? Qt::WindowMinimized : Qt::WindowNoState);
+  if (QWidget* widget = WidgetOf(window)) {
+    widget->setWindowState(minimized ? Qt::WindowMinimized : Qt::WindowNoState);
     QCoreApplication::processEvents();
   }
 }
 
 std::vector<int> WindowIconSizes(HWND window) {
   std::vector<int> sizes;
-  if (window != nullptr && window->widget) {
-    for (const QSize& size : window->widget->windowIcon().availableSizes()) {
+  if (QWidget* widget = WidgetOf(window)) {
+    for (const QSize& size : widget->windowIcon().availableSizes()) {
       sizes.push_back(size.width());
     }
   }
@@ -429,7 +422,7 @@ std::optional<MessageBoxView> ActiveMessageBox() {
   for (QAbstractButton* button : box->buttons()) {
     view.buttons.push_back(button->text().toStdString());
   }
-  view.owner = RecordOf(box->parentWidget());
+  view.owner = HandleOf(box->parentWidget());
   return view;
 }
 

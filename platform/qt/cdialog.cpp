@@ -1,7 +1,8 @@
 #include "platform/cdialog.h"
 
 #include "platform/cwinapp.h"
-#include "platform/dialog_host_p.h"
+#include "platform/qt/dialog_host.h"
+#include "platform/qt/open_dialogs.h"
 #include "platform/resources.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)

@@ -1,12 +1,11 @@
 #pragma once
 
-// Internal to the platform layer: what a window handle stands for, over Qt.
+// What a window handle stands for in the Qt backend: a widget of one of our dialogs.
 
 #include <QPointer>
 #include <QWidget>
 
 #include "platform/cwnd.h"
-#include "platform/dialog_template.h"
 
 namespace platform {
 
@@ -34,18 +33,9 @@ struct HWND__ {
 
 namespace platform {
 
-// The dialogs open right now, innermost last.
-std::vector<DialogHost*>& OpenDialogs();
-
-// The owner of a window opened without a parent: the main window's last active pop-up,
-// or nullptr while the main window has no window.
-HWND DefaultOwner();
-
-// Sets the Windows-style enabled state of a top-level window.
-void SetTopLevelEnabled(HWND window, bool enabled);
-
-// Finds the record of a widget of one of our windows (the widget itself or an ancestor
-// up to its window); nullptr for widgets that are not ours.
-HWND RecordOf(const QWidget* widget);
+// The live widget behind a handle; nullptr for a null handle or a window already gone.
+inline QWidget* WidgetOf(HWND hWnd) {
+  return hWnd != nullptr ? hWnd->widget.data() : nullptr;
+}
 
 }  // namespace platform

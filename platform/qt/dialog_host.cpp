@@ -1,4 +1,4 @@
-#include "platform/dialog_host_p.h"
+#include "platform/qt/dialog_host.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -15,10 +14,11 @@
 #include <limits>
 
 #include "platform/cdialog.h"
-#include "platform/cwinapp.h"
 #include "platform/gdi.h"
-#include "platform/icons_p.h"
 #include "platform/placement.h"
+#include "platform/qt/gdi_objects.h"
+#include "platform/qt/input_filter.h"
+#include "platform/qt/open_dialogs.h"
 
 namespace platform {
 namespace {
@@ -80,8 +80,7 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
 void DialogWidget::mousePressEvent(QMouseEvent* event) {
   // A right click on the window's background, not on a control, opens the system menu.
   if (event->button() == Qt::RightButton && childAt(event->position().toPoint()) == nullptr) {
-    const QPoint at = event->globalPosition().toPoint();
-    host_.ShowSystemMenu(at.x(), at.y());
+    host_.PopUpSystemMenu(event->globalPosition().toPoint());
     return;
   }
   QWidget::mousePressEvent(event);
@@ -94,7 +93,7 @@ void DialogWidget::paintEvent(QPaintEvent* event) {
 
 DialogHost::DialogHost(CDialog& dialog, const DialogTemplate& dialogTemplate, HWND owner)
     : dialog_(dialog), template_(dialogTemplate), owner_(owner) {
-  InstallDialogKeyboard();
+  InstallInputFilter();
 }
 
 DialogHost::~DialogHost() {
@@ -129,7 +128,7 @@ void DialogHost::CreateWindow() {
 
   // An owned window is a transient dialog of its owner, without a task-bar entry; a
   // window without owner is a window of its own.
-  QWidget* ownerWidget = owner_ != nullptr ? owner_->widget.data() : nullptr;
+  QWidget* ownerWidget = WidgetOf(owner_);
   Qt::WindowFlags flags = ownerWidget != nullptr ? Qt::Dialog : Qt::Window;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if ((template_.style & WS_SYSMENU) != 0) {
@@ -149,11 +148,7 @@ void DialogHost::CreateWindow() {
   }
   widget->setWindowTitle(QString::fromStdString(template_.caption));
   if ((template_.style & WS_SYSMENU) != 0) {
-    // The platform's own items for a fixed-size dialog; the program appends its own.
-    systemMenuItems_.items = {{MF_STRING, SC_MOVE, "&Move"},
-                              {MF_SEPARATOR, 0, ""},
-                              {MF_STRING, SC_CLOSE, "&Close\tAlt+F4"}};
-    systemMenu_.m_hMenu = &systemMenuItems_;
+    systemMenu_.emplace();  // the program appends its own items in OnInitDialog
   }
 
   const QFont font = DialogQFont(template_.font);
@@ -287,7 +282,7 @@ HWND DialogHost::NextTabStop(HWND from, bool backward) {
 }
 
 void DialogHost::UpdateDefaultLook() {
-  HWND focused = RecordOf(window_.widget->focusWidget());
+  HWND focused = HandleOf(window_.widget->focusWidget());
   const bool onPushButton =
       focused != nullptr && focused->host == this && focused->kind == WindowKind::PushButton;
   HWND shown = onPushButton ? focused : DefaultPushButton();
@@ -303,26 +298,11 @@ void DialogHost::SendCommand(int id, UINT code, HWND control) {
                       reinterpret_cast<LPARAM>(control));
 }
 
-void DialogHost::ShowSystemMenu(int x, int y) {
-  if (SystemMenu() == nullptr) {
-    return;
+void DialogHost::PopUpSystemMenu(std::optional<QPoint> at) {
+  if (systemMenu_ && window_.widget) {
+    systemMenu_->PopUp(dialog_, *window_.widget,
+                       at.value_or(window_.widget->mapToGlobal(QPoint(0, 0))));
   }
-  QMenu menu(window_.widget);
-  for (const HMENU__::Item& item : systemMenuItems_.items) {
-    if ((item.flags & MF_SEPARATOR) != 0) {
-      menu.addSeparator();
-    } else {
-      menu.addAction(QString::fromStdString(item.text))->setData(item.id);
-    }
-  }
-  if (QAction* chosen = menu.exec(QPoint(x, y))) {
-    dialog_.SendMessage(WM_SYSCOMMAND, chosen->data().toUInt(), 0);
-  }
-}
-
-void DialogHost::ShowSystemMenuAtWindow() {
-  const QPoint origin = window_.widget->mapToGlobal(QPoint(0, 0));
-  ShowSystemMenu(origin.x(), origin.y());
 }
 
 void DialogHost::Place() {
@@ -331,8 +311,8 @@ void DialogHost::Place() {
   // monitor's work area.
   QWidget* widget = window_.widget;
   std::optional<PixelRect> ownerRect;
-  if (owner_ != nullptr && owner_->widget) {
-    ownerRect = ToPixelRect(owner_->widget->frameGeometry());
+  if (QWidget* ownerWidget = WidgetOf(owner_)) {
+    ownerRect = ToPixelRect(ownerWidget->frameGeometry());
   }
   const Point position = PlaceDialog({widget->width(), widget->height()}, ownerRect, Monitors());
   widget->move(position.x, position.y);
@@ -376,8 +356,8 @@ INT_PTR DialogHost::Run() {
 
   if (owner_ != nullptr) {
     SetTopLevelEnabled(owner_, true);
-    if (owner_->widget) {
-      owner_->widget->activateWindow();
+    if (QWidget* ownerWidget = WidgetOf(owner_)) {
+      ownerWidget->activateWindow();
     }
   }
   Destroy();

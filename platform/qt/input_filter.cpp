@@ -1,22 +1,29 @@
-// The dialog keyboard, done by this layer rather than by Qt's defaults: Tab order,
-// Enter and Escape, mnemonics, closing, help and the system menu; and input refused by disabled
-// windows.
+#include "platform/qt/input_filter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include "platform/cdialog.h"
 #include "platform/cwinapp.h"
-#include "platform/dialog_host_p.h"
-#include "platform/keyboard_p.h"
-#include "platform/window_p.h"
+#include "platform/qt/dialog_host.h"
+#include "platform/qt/open_dialogs.h"
 
 namespace platform {
 namespace {
+
+class InputFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool HandleKey(DialogHost& host, const QKeyEvent& event);
+  bool HandleMnemonic(DialogHost& host, HWND focused, QChar letter);
+};
 
 // The character after the first single "&", upper-cased; 0 when there is none.
 QChar MnemonicOf(const QString& text) {
@@ -56,9 +63,7 @@ QChar KeyLetter(const QKeyEvent& event) {
   return {};
 }
 
-}  // namespace
-
-bool DialogKeyboard::HandleMnemonic(DialogHost& host, HWND focused, QChar letter) {
+bool InputFilter::HandleMnemonic(DialogHost& host, HWND focused, QChar letter) {
   const auto& controls = host.Controls();
   const auto count = static_cast<int>(controls.size());
   int start = -1;
@@ -96,10 +101,10 @@ bool DialogKeyboard::HandleMnemonic(DialogHost& host, HWND focused, QChar letter
   return false;
 }
 
-bool DialogKeyboard::HandleKey(DialogHost& host, const QKeyEvent& event) {
+bool InputFilter::HandleKey(DialogHost& host, const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers =
       event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-  HWND focused = RecordOf(host.Window()->widget->focusWidget());
+  HWND focused = HandleOf(host.Window()->widget->focusWidget());
   if (focused != nullptr && focused->host != &host) {
     focused = nullptr;
   }
@@ -136,7 +141,7 @@ bool DialogKeyboard::HandleKey(DialogHost& host, const QKeyEvent& event) {
     return true;
   }
   if (key == Qt::Key_Space && modifiers == Qt::AltModifier) {
-    host.ShowSystemMenuAtWindow();
+    host.PopUpSystemMenu();
     return true;
   }
   if (key == Qt::Key_F1 && modifiers == Qt::NoModifier) {
@@ -157,7 +162,7 @@ bool DialogKeyboard::HandleKey(DialogHost& host, const QKeyEvent& event) {
   return false;
 }
 
-bool DialogKeyboard::eventFilter(QObject* watched, QEvent* event) {
+bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr) {
     return false;
@@ -165,11 +170,11 @@ bool DialogKeyboard::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress: {
-      HWND record = RecordOf(widget);
-      if (record == nullptr || record->host == nullptr) {
+      HWND handle = HandleOf(widget);
+      if (handle == nullptr || handle->host == nullptr) {
         return false;
       }
-      DialogHost& host = *record->host;
+      DialogHost& host = *handle->host;
       if (!host.Window()->enabled) {
         return true;  // a disabled window takes no input
       }
@@ -185,32 +190,31 @@ bool DialogKeyboard::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel: {
-      HWND record = RecordOf(widget);
-      return record != nullptr && record->host != nullptr && !record->host->Window()->enabled;
+      HWND handle = HandleOf(widget);
+      return handle != nullptr && handle->host != nullptr && !handle->host->Window()->enabled;
     }
     default:
       return false;
   }
 }
 
-DialogKeyboard& DialogKeyboard::Instance() {
-  static DialogKeyboard* keyboard = [] {
-    auto* instance = new DialogKeyboard(qApp);
-    qApp->installEventFilter(instance);
-    QObject::connect(qApp, &QApplication::focusChanged, instance, [](QWidget* from, QWidget* to) {
+}  // namespace
+
+void InstallInputFilter() {
+  static const InputFilter* installed = [] {
+    auto* filter = new InputFilter(qApp);
+    qApp->installEventFilter(filter);
+    // The default look follows the focus: the focused push button, else the default one.
+    QObject::connect(qApp, &QApplication::focusChanged, filter, [](QWidget* from, QWidget* to) {
       for (QWidget* widget : {from, to}) {
-        if (HWND record = RecordOf(widget); record != nullptr && record->host != nullptr) {
-          record->host->UpdateDefaultLook();
+        if (HWND handle = HandleOf(widget); handle != nullptr && handle->host != nullptr) {
+          handle->host->UpdateDefaultLook();
         }
       }
     });
-    return instance;
+    return filter;
   }();
-  return *keyboard;
-}
-
-void InstallDialogKeyboard() {
-  DialogKeyboard::Instance();
+  static_cast<void>(installed);
 }
 
 }  // namespace platform

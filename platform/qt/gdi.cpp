@@ -4,9 +4,9 @@
 #include <map>
 #include <memory>
 
-#include "platform/icons_p.h"
+#include "platform/qt/gdi_objects.h"
+#include "platform/qt/window_handle.h"
 #include "platform/resources.h"
-#include "platform/window_p.h"
 
 namespace platform {
 
@@ -28,7 +28,6 @@ HICON LoadIconA(HINSTANCE /*instance*/, LPCSTR name) {
     return nullptr;
   }
   auto icon = std::make_unique<HICON__>();
-  icon->id = id;
   for (const platform::IconImage& image : group->images) {
     const QPixmap picture(image.xpm);
     icon->icon.addPixmap(picture);
@@ -49,9 +48,8 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon) {
 }
 
 CPaintDC::CPaintDC(CWnd* window) {
-  HWND hWnd = window != nullptr ? window->GetSafeHwnd() : nullptr;
-  if (hWnd != nullptr && hWnd->widget) {
-    m_hDC = new HDC__{new QPainter(hWnd->widget), hWnd->widget};
+  if (QWidget* widget = platform::WidgetOf(window != nullptr ? window->GetSafeHwnd() : nullptr)) {
+    m_hDC = new HDC__{new QPainter(widget)};
   }
 }
 

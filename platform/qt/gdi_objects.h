@@ -1,6 +1,6 @@
 #pragma once
 
-// Internal to the platform layer: icons and device contexts over Qt.
+// What icon and device-context handles stand for in the Qt backend.
 
 #include <QIcon>
 #include <QPainter>
@@ -9,20 +9,17 @@
 #include "platform/win_defs.h"
 
 struct HICON__ {
-  UINT id = 0;
   QIcon icon;     // every image of the group
   QPixmap large;  // the SM_CXICON x SM_CYICON image, or the largest
 };
 
 struct HDC__ {
   QPainter* painter = nullptr;
-  QWidget* widget = nullptr;
 };
 
 namespace platform {
 
 inline constexpr int kIconSize = 32;
-inline constexpr int kSmallIconSize = 16;
 
 // The large image of an icon group, or a null pixmap.
 QPixmap IconPixmap(UINT groupId);

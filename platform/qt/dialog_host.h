@@ -1,17 +1,18 @@
 #pragma once
 
-// Internal to the platform layer: one modal run of a dialog, from creating its window to
-// destroying it.
+// One modal run of a dialog, from creating its window to destroying it.
 
 #include <QEventLoop>
+#include <QPoint>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
-#include "platform/cmenu.h"
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
-#include "platform/window_p.h"
+#include "platform/qt/system_menu.h"
+#include "platform/qt/window_handle.h"
 
 class CDialog;
 
@@ -59,11 +60,10 @@ class DialogHost {
   void UpdateDefaultLook();
 
   // nullptr when the template has no system menu.
-  CMenu* SystemMenu() { return systemMenu_.m_hMenu != nullptr ? &systemMenu_ : nullptr; }
-  // Pops the system menu up at a desktop position and sends WM_SYSCOMMAND for the item
-  // chosen.
-  void ShowSystemMenu(int x, int y);
-  void ShowSystemMenuAtWindow();
+  CMenu* SystemMenu() { return systemMenu_ ? &systemMenu_->Menu() : nullptr; }
+  // Pops the system menu up at a desktop position, if the window has one; the window's
+  // top-left corner when no position is given.
+  void PopUpSystemMenu(std::optional<QPoint> at = std::nullopt);
 
  private:
   void CreateWindow();
@@ -76,16 +76,12 @@ class DialogHost {
   HWND owner_;
   HWND__ window_;
   std::vector<std::unique_ptr<HWND__>> controls_;
-  HMENU__ systemMenuItems_;
-  CMenu systemMenu_;
+  std::optional<platform::SystemMenu> systemMenu_;
   BaseUnits units_;
   QEventLoop loop_;
   bool running_ = false;
   bool ended_ = false;
   int result_ = 0;
 };
-
-// Installs the layer's keyboard and input handling on the application, once.
-void InstallDialogKeyboard();
 
 }  // namespace platform

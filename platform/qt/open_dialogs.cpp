@@ -1,8 +1,7 @@
-#include <vector>
+#include "platform/qt/open_dialogs.h"
 
 #include "platform/cwinapp.h"
-#include "platform/dialog_host_p.h"
-#include "platform/window_p.h"
+#include "platform/qt/dialog_host.h"
 
 namespace platform {
 
@@ -28,7 +27,7 @@ void SetTopLevelEnabled(HWND window, bool enabled) {
   }
 }
 
-HWND RecordOf(const QWidget* widget) {
+HWND HandleOf(const QWidget* widget) {
   for (; widget != nullptr; widget = widget->parentWidget()) {
     for (DialogHost* host : OpenDialogs()) {
       if (host->Window()->widget == widget) {

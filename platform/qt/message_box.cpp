@@ -2,8 +2,8 @@
 #include <QPushButton>
 
 #include "platform/cwinapp.h"
+#include "platform/qt/open_dialogs.h"
 #include "platform/resources.h"
-#include "platform/window_p.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ int AfxMessageBox(std::string_view text, UINT type, UINT /*helpId*/) {
     type |= MB_ICONEXCLAMATION;
   }
   HWND owner = platform::DefaultOwner();
-  QWidget* ownerWidget = owner != nullptr ? owner->widget.data() : nullptr;
+  QWidget* ownerWidget = platform::WidgetOf(owner);
 
   CWinApp* app = AfxGetApp();
   QMessageBox box(IconFor(type),

@@ -1,0 +1,46 @@
+#include "platform/qt/system_menu.h"
+
+#include <QMenu>
+#include <QWindow>
+
+#include "platform/qt/window_handle.h"
+
+namespace platform {
+
+SystemMenu::SystemMenu() {
+  items_.items = {{MF_STRING, SC_MOVE, "&Move"},
+                  {MF_SEPARATOR, 0, ""},
+                  {MF_STRING, SC_CLOSE, "&Close\tAlt+F4"}};
+}
+
+void SystemMenu::PopUp(CWnd& dialog, QWidget& window, QPoint at) const {
+  QMenu menu(&window);
+  for (const HMENU__::Item& item : items_.items) {
+    if ((item.flags & MF_SEPARATOR) != 0) {
+      menu.addSeparator();
+    } else {
+      menu.addAction(QString::fromStdString(item.text))->setData(item.id);
+    }
+  }
+  if (QAction* chosen = menu.exec(at)) {
+    dialog.SendMessage(WM_SYSCOMMAND, chosen->data().toUInt(), 0);
+  }
+}
+
+void DefaultSystemCommand(HWND window, UINT command) {
+  // The low four bits are the platform's own.
+  switch (command & 0xFFF0) {
+    case SC_CLOSE:
+      SendMessage(window, WM_CLOSE);
+      break;
+    case SC_MOVE:
+      if (QWidget* widget = WidgetOf(window); widget != nullptr && widget->windowHandle()) {
+        widget->windowHandle()->startSystemMove();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace platform
