@@ -11,6 +11,10 @@
 
 #include "platform/cwnd.h"
 
+namespace platform::testing {
+class Toolkit;
+}
+
 class CWinApp : public CCmdTarget {
  public:
   // No name given: the name is string AFX_IDS_APP_TITLE if the resources have it, else the
@@ -37,6 +41,7 @@ class CWinApp : public CCmdTarget {
 
  private:
   friend int AfxWinMain(int argc, char** argv);
+  friend class platform::testing::Toolkit;  // sets a test program up as start-up would
   void InitFromExecutable(const std::string& executablePath);
 
   std::string m_givenName;

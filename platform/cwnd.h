@@ -107,14 +107,13 @@ class CButton : public CWnd {
 
 class CEdit : public CWnd {};
 
-// Passed to DoDataExchange; only binding controls to wrappers is supported.
+// Passed to DoDataExchange. Only binding controls to wrappers is supported, which is the
+// same in either direction of the exchange.
 class CDataExchange {
  public:
-  CDataExchange(CWnd* dialog, BOOL saveAndValidate)
-      : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+  explicit CDataExchange(CWnd* dialog) : m_pDlgWnd(dialog) {}
 
   CWnd* m_pDlgWnd;
-  BOOL m_bSaveAndValidate;
 };
 
 // Attaches `control` to the dialog's control with this identifier, once: later exchanges

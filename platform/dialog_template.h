@@ -2,8 +2,12 @@
 
 // Dialog templates as data: what a dialog resource holds. Positions and sizes are in
 // dialog units; the controls are in template order, which is also the tab order.
+//
+// The templates keep the styles their resources have even where this layer reads none of
+// them (WS_POPUP, WS_CAPTION, DS_MODALFRAME, DS_SETFONT, WS_GROUP, ES_AUTOHSCROLL).
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win_defs.h"
@@ -33,18 +37,40 @@ struct DialogFont {
   int pointSize = 8;
   int weight = 400;
   bool italic = false;
-  int charset = 1;  // the default character set
 };
 
 struct DialogTemplate {
   UINT id = 0;
-  bool extended = false;
   std::string caption;
   DialogRect rect;
   DialogFont font;
   DWORD style = 0;
-  DWORD exStyle = 0;
   std::vector<ControlTemplate> controls;
 };
+
+// Templates written as code, the way a resource script reads. Every control gets what the
+// resource compiler gives it, WS_CHILD | WS_VISIBLE, besides the styles named.
+inline constexpr DWORD kControlStyle = WS_CHILD | WS_VISIBLE;
+// A fixed-size modal dialog with a caption and a system menu.
+inline constexpr DWORD kModalDialogStyle =
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+
+inline ControlTemplate ButtonControl(int id, std::string text, DialogRect rect, DWORD style) {
+  return {ControlClass::Button, id, std::move(text), rect, kControlStyle | style, 0};
+}
+inline ControlTemplate EditControl(int id, DialogRect rect, DWORD style) {
+  return {ControlClass::Edit, id, "", rect, kControlStyle | style, 0};
+}
+inline ControlTemplate StaticText(std::string text, DialogRect rect, DWORD style = SS_LEFT) {
+  return {ControlClass::Static, -1, std::move(text), rect, kControlStyle | style, 0};
+}
+inline ControlTemplate StaticIcon(UINT iconId, DialogRect rect) {
+  return {ControlClass::Static, -1, "", rect, kControlStyle | SS_ICON, iconId};
+}
+// At 0, 0, in the default font, "MS Sans Serif" 8 pt.
+inline DialogTemplate DialogAtOrigin(UINT id, std::string caption, int width, int height,
+                                     DWORD style, std::vector<ControlTemplate> controls = {}) {
+  return {id, std::move(caption), {0, 0, width, height}, {}, style, std::move(controls)};
+}
 
 }  // namespace platform

@@ -1,18 +1,11 @@
 #include "platform/resources.h"
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
 const ResourceSet* installed = nullptr;
-
-// The framework's strings that the program can show. It was made in French, and so are
-// they.
-const std::map<UINT, std::string>& FrameworkStrings() {
-  static const std::map<UINT, std::string> strings = {
-      {AFX_IDP_FAILED_TO_LAUNCH_HELP, "Le démarrage de l'aide a échoué."},
-  };
-  return strings;
-}
 
 }  // namespace
 
@@ -20,38 +13,29 @@ void InstallResources(const ResourceSet& resources) {
   installed = &resources;
 }
 
+const ResourceSet& InstalledResources() {
+  static const ResourceSet none;
+  return installed != nullptr ? *installed : none;
+}
+
 const DialogTemplate* FindDialogTemplate(UINT id) {
-  if (installed != nullptr) {
-    for (const DialogTemplate& dialog : installed->dialogs) {
-      if (dialog.id == id) {
-        return &dialog;
-      }
-    }
-  }
-  return nullptr;
+  const auto& dialogs = InstalledResources().dialogs;
+  const auto it = std::find_if(dialogs.begin(), dialogs.end(),
+                               [id](const DialogTemplate& dialog) { return dialog.id == id; });
+  return it != dialogs.end() ? &*it : nullptr;
 }
 
 const IconGroup* FindIconGroup(UINT id) {
-  if (installed != nullptr) {
-    for (const IconGroup& group : installed->icons) {
-      if (group.id == id) {
-        return &group;
-      }
-    }
-  }
-  return nullptr;
+  const auto& icons = InstalledResources().icons;
+  const auto it = std::find_if(icons.begin(), icons.end(),
+                               [id](const IconGroup& group) { return group.id == id; });
+  return it != icons.end() ? &*it : nullptr;
 }
 
 std::string LoadResourceString(UINT id) {
-  if (installed != nullptr) {
-    if (auto it = installed->strings.find(id); it != installed->strings.end()) {
-      return it->second;
-    }
-  }
-  if (auto it = FrameworkStrings().find(id); it != FrameworkStrings().end()) {
-    return it->second;
-  }
-  return {};
+  const auto& strings = InstalledResources().strings;
+  const auto it = strings.find(id);
+  return it != strings.end() ? it->second : std::string();
 }
 
 }  // namespace platform

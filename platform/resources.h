@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's resources as this layer finds them: dialog templates, strings and icon
-// groups by number. The program hands its set over once, before the framework starts;
-// the layer's own strings (its help failure message) are always there.
+// groups by number, and the name the program goes by on the desktop. The program hands
+// its set over once, before the framework starts.
 
 #include <map>
 #include <string>
@@ -23,19 +23,26 @@ struct IconGroup {
 };
 
 struct ResourceSet {
+  // The program's name on the desktop: its folder in the data directories
+  // (~/.local/share/<name>), and its name when the executable's cannot be known.
+  std::string programName;
   std::vector<DialogTemplate> dialogs;
-  std::map<UINT, std::string> strings;  // UTF-8
+  // UTF-8. The framework's own messages that the program can show (its help failure
+  // message) are the program's too, in the program's language.
+  std::map<UINT, std::string> strings;
   std::vector<IconGroup> icons;
 };
 
 // Keeps a reference: the set must outlive every use, a static in practice.
 void InstallResources(const ResourceSet& resources);
 
+// The installed set; an empty one before InstallResources.
+const ResourceSet& InstalledResources();
 // nullptr when there is no such template.
 const DialogTemplate* FindDialogTemplate(UINT id);
 // nullptr when there is no such icon group.
 const IconGroup* FindIconGroup(UINT id);
-// The program's string, else the layer's own; empty when neither has it.
+// Empty when the program has no such string.
 std::string LoadResourceString(UINT id);
 
 }  // namespace platform

@@ -41,6 +41,7 @@ struct RECT {
 // Command identifiers the dialog framework itself gives meaning to.
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
+inline constexpr int IDABORT = 3;
 inline constexpr UINT ID_HELP = 0xE146;
 inline constexpr UINT AFX_IDS_APP_TITLE = 0xE000;
 inline constexpr UINT AFX_IDP_FAILED_TO_LAUNCH_HELP = 0xF107;
@@ -48,7 +49,6 @@ inline constexpr UINT AFX_IDP_FAILED_TO_LAUNCH_HELP = 0xF107;
 inline constexpr DWORD HID_BASE_RESOURCE = 0x20000;
 
 // Messages.
-inline constexpr UINT WM_INITDIALOG = 0x0101;
 inline constexpr UINT WM_COMMAND = 0x0102;
 inline constexpr UINT WM_SYSCOMMAND = 0x0103;
 inline constexpr UINT WM_CLOSE = 0x0104;
@@ -92,16 +92,11 @@ inline constexpr DWORD WS_CHILD = 0x00100000;
 // Dialog styles.
 inline constexpr DWORD DS_MODALFRAME = 0x00000100;
 inline constexpr DWORD DS_SETFONT = 0x00000200;
-inline constexpr DWORD DS_CENTER = 0x00000400;
-inline constexpr DWORD DS_ABSALIGN = 0x00000800;
-// Extended styles.
-inline constexpr DWORD WS_EX_APPWINDOW = 0x00000001;
 // Control styles, meaningful per control class.
 inline constexpr DWORD BS_PUSHBUTTON = 0x0000;
 inline constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
 inline constexpr DWORD BS_AUTOCHECKBOX = 0x0002;
 inline constexpr DWORD BS_TYPEMASK = 0x000F;
-inline constexpr DWORD ES_LEFT = 0x0000;
 inline constexpr DWORD ES_RIGHT = 0x0010;
 inline constexpr DWORD ES_AUTOHSCROLL = 0x0020;
 inline constexpr DWORD ES_READONLY = 0x0040;
@@ -115,14 +110,12 @@ inline constexpr UINT MB_OK = 0x0000;
 inline constexpr UINT MB_OKCANCEL = 0x0001;
 inline constexpr UINT MB_TYPEMASK = 0x000F;
 inline constexpr UINT MB_ICONSTOP = 0x0010;
-inline constexpr UINT MB_ICONERROR = MB_ICONSTOP;
 inline constexpr UINT MB_ICONQUESTION = 0x0020;
 inline constexpr UINT MB_ICONEXCLAMATION = 0x0030;
 inline constexpr UINT MB_ICONINFORMATION = 0x0040;
 inline constexpr UINT MB_ICONMASK = 0x00F0;
 
 // Show states.
-inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
 
 // System metrics.

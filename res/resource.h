@@ -37,6 +37,3 @@
 #define IDC_NTH_64 1013
 #define IDC_NTH_128 1014
 #define IDC_NTH_256 1015
-
-// Statics nobody addresses.
-#define IDC_STATIC (-1)

@@ -50,10 +50,13 @@ BOOL CTempoCalcDlg::OnInitDialog() {
   SetIcon(m_hIcon, TRUE);
   SetIcon(m_hIcon, FALSE);
 
-  m_rounded.SetCheck(BST_CHECKED);
-  m_period.SetWindowText("2");
-  m_beats.SetWindowText("4");
-  m_tempo.SetWindowText("120");
+  // The form as it opens: the check boxes, then the period, beats and tempo fields.
+  const core::TempoForm defaults;
+  m_rounded.SetCheck(defaults.rounded ? BST_CHECKED : BST_UNCHECKED);
+  m_showNth.SetCheck(defaults.showSubdivisions ? BST_CHECKED : BST_UNCHECKED);
+  m_period.SetWindowText(defaults.periodText);
+  m_beats.SetWindowText(defaults.beatsText);
+  m_tempo.SetWindowText(defaults.tempoText);
 
   return TRUE;  // the focus goes to the first tab stop, "About"
 }

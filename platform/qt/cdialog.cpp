@@ -38,8 +38,8 @@ BOOL CDialog::OnInitDialog() {
 
 void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
 
-BOOL CDialog::UpdateData(BOOL saveAndValidate) {
-  CDataExchange exchange(this, saveAndValidate);
+BOOL CDialog::UpdateData(BOOL /*saveAndValidate*/) {
+  CDataExchange exchange(this);
   DoDataExchange(&exchange);
   return TRUE;
 }

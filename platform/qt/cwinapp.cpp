@@ -8,6 +8,7 @@
 #include "platform/cdialog.h"
 #include "platform/qt/dialog_host.h"
 #include "platform/qt/open_dialogs.h"
+#include "platform/resources.h"
 
 void CWinApp::OnHelp() {
   // The dialog holding the focus names the help context: its template number over the
@@ -22,10 +23,10 @@ void CWinApp::OnHelp() {
 int AfxWinMain(int /*argc*/, char** argv) {
   // The program ignores its command line, so none of it reaches the toolkit either (Qt
   // would read options such as -style from it); only the program's name goes on.
-  static char fallbackName[] = "tremlet";
+  static std::string fallbackName = platform::InstalledResources().programName;
   static int toolkitArgc = 1;
-  static char* toolkitArgv[] = {argv != nullptr && argv[0] != nullptr ? argv[0] : fallbackName,
-                                nullptr};
+  static char* toolkitArgv[] = {
+      argv != nullptr && argv[0] != nullptr ? argv[0] : fallbackName.data(), nullptr};
   QApplication toolkit(toolkitArgc, toolkitArgv);
 
   CWinApp* app = AfxGetApp();

@@ -43,6 +43,7 @@ class DialogHost {
 
   INT_PTR Run();
   void End(int result);
+  bool Ending() const { return ended_; }
 
   CDialog& Dialog() { return dialog_; }
   HWND Window() { return &window_; }

@@ -2,6 +2,8 @@
 
 #include "platform/shell.h"
 
+#include "platform/resources.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
@@ -51,16 +53,18 @@ HINSTANCE Result(std::uintptr_t code) {
 }  // namespace
 
 std::vector<std::string> DataDirectories() {
+  const std::string& name = InstalledResources().programName;
   std::vector<std::string> directories;
   const char* dataHome = std::getenv("XDG_DATA_HOME");
   if (dataHome != nullptr && dataHome[0] == '/') {
-    directories.push_back(std::string(dataHome) + "/tremlet");
+    directories.push_back(std::string(dataHome) + "/" + name);
   } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-    directories.push_back(std::string(home) + "/.local/share/tremlet");
+    directories.push_back(std::string(home) + "/.local/share/" + name);
   }
   if (QCoreApplication::instance() != nullptr) {
     directories.push_back(QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                          QStringLiteral("/../share/tremlet"))
+                                          QStringLiteral("/../share/") +
+                                          QString::fromStdString(name))
                               .toStdString());
   }
   return directories;

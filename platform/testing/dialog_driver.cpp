@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "platform/cmenu.h"
+#include "platform/cwinapp.h"
 #include "platform/qt/dialog_host.h"
 #include "platform/qt/open_dialogs.h"
 #include "platform/qt/widget_text.h"
@@ -63,8 +64,12 @@ Qt::Key ToQt(Key key) {
   return Qt::Key_unknown;
 }
 
-// Where a key goes: the focus widget of the innermost modal window.
+// Where a key goes: an open pop-up menu, which has the keyboard to itself, else the focus
+// widget of the innermost modal window.
 QWidget* KeyTarget() {
+  if (QWidget* popup = QApplication::activePopupWidget()) {
+    return popup;
+  }
   if (QWidget* modal = QApplication::activeModalWidget()) {
     if (QWidget* focus = modal->focusWidget()) {
       return focus;
@@ -96,7 +101,7 @@ QMessageBox* OpenMessageBox() {
 
 }  // namespace
 
-Toolkit::Toolkit() {
+Toolkit::Toolkit(const std::string& programPath) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   }
@@ -104,6 +109,9 @@ Toolkit::Toolkit() {
   static char name[] = "tremlet-tests";
   static char* argv[] = {name, nullptr};
   toolkit = std::make_unique<QApplication>(argc, argv);
+  if (CWinApp* app = AfxGetApp(); app != nullptr && !programPath.empty()) {
+    app->InitFromExecutable(programPath);
+  }
 }
 
 Toolkit::~Toolkit() {
@@ -158,6 +166,16 @@ void CloseWindow(HWND window) {
 HWND ActiveDialog() {
   const auto& open = OpenDialogs();
   return open.empty() ? nullptr : open.back()->Window();
+}
+
+bool IsEnding(HWND dialog) {
+  return dialog != nullptr && dialog->host != nullptr && dialog->host->Ending();
+}
+
+void ForceEnd(HWND dialog) {
+  if (dialog != nullptr && dialog->host != nullptr) {
+    dialog->host->End(IDABORT);
+  }
 }
 
 HWND Control(HWND dialog, int id) {

@@ -20,10 +20,12 @@
 namespace platform::testing {
 
 // Starts the toolkit for a test program: Qt's offscreen platform unless QT_QPA_PLATFORM
-// says otherwise. Create one before any window, keep it for the whole program.
+// says otherwise. Create one before any window, keep it for the whole program. Given the
+// path a program would run from, it also sets the application object up from that path
+// as start-up does (its name, its help file), once the resources are installed.
 class Toolkit {
  public:
-  Toolkit();
+  explicit Toolkit(const std::string& programPath = {});
   ~Toolkit();
   Toolkit(const Toolkit&) = delete;
   Toolkit& operator=(const Toolkit&) = delete;
@@ -45,6 +47,11 @@ void Click(HWND control);
 void CloseWindow(HWND window);
 
 HWND ActiveDialog();  // the innermost open dialog, or nullptr
+// Whether the dialog's modal run has been told to end; the run returns once the action
+// that ended it is over.
+bool IsEnding(HWND dialog);
+// Ends a dialog's run from outside, for a test that must not hang when a key fails to.
+void ForceEnd(HWND dialog);
 HWND Control(HWND dialog, int id);
 HWND ControlAt(HWND dialog, int index);  // in template order; nullptr past the end
 HWND FocusedControl();                   // nullptr when the focus is on none of our controls

@@ -135,34 +135,37 @@ struct FormatCase {
   double value;
   const char* rounded;
   const char* full;
+  const char* why;
 };
 
 TEST(FieldNumberFormat, WritesFixedNotationHalfUp) {
   const FormatCase cases[] = {
-      {120, "120.000", "120.000000"},
-      {2.6666666666666665, "2.667", "2.666667"},
-      {0.0625, "0.063", "0.062500"},     // an exact half rounds up, not to even
-      {0.0078125, "0.008", "0.007813"},  // likewise at the sixth decimal
-      {0.0115, "0.012", "0.011500"},     // 0.011499999... becomes 0.0115 at 17 digits first
-      {-0.0004, "-0.000", "-0.000400"},  // a negative that rounds to zero keeps its sign
-      {-0.0, "0.000", "0.000000"},       // zero never has one
-      {0.0, "0.000", "0.000000"},
-      {999.9996, "1000.000", "999.999600"},  // the carry adds an integer digit
-      {0.9996, "1.000", "0.999600"},
-      {0.0005, "0.001", "0.000500"},
-      {0.0004999, "0.000", "0.000500"},
-      {-120, "-120.000", "-120.000000"},
-      {94.28571428571428, "94.286", "94.285714"},
-      {1e20, "100000000000000000000.000", "100000000000000000000.000000"},
-      {0x1p70, "1180591620717411300000.000", "1180591620717411300000.000000"},
-      {0x1p-1074, "0.000", "0.000000"},
-      {-0x1p-1074, "-0.000", "-0.000000"},
-      {1e-7, "0.000", "0.000000"},
-      {5e-7, "0.000", "0.000000"},  // 4.99999999999999977e-7: 4.9999999999999998e-7 at 17
-      {1.5e-6, "0.000", "0.000002"},
+      {120, "120.000", "120.000000", "an integer"},
+      {2.6666666666666665, "2.667", "2.666667", "a repeating fraction"},
+      {0.0625, "0.063", "0.062500", "an exact half rounds up, not to even"},
+      {0.0078125, "0.008", "0.007813", "likewise at the sixth decimal"},
+      {0.0115, "0.012", "0.011500", "0.011499999... becomes 0.0115 at 17 digits first"},
+      {-0.0004, "-0.000", "-0.000400", "a negative that rounds to zero keeps its sign"},
+      {-0.0, "0.000", "0.000000", "zero never has one"},
+      {0.0, "0.000", "0.000000", "zero"},
+      {999.9996, "1000.000", "999.999600", "the carry adds an integer digit"},
+      {0.9996, "1.000", "0.999600", "the carry reaches the units"},
+      {0.0005, "0.001", "0.000500", "a half at the fourth decimal"},
+      {0.0004999, "0.000", "0.000500", "just below a half"},
+      {-120, "-120.000", "-120.000000", "a negative integer"},
+      {94.28571428571428, "94.286", "94.285714", "the order of ConvertBeats' steps"},
+      {1e20, "100000000000000000000.000", "100000000000000000000.000000", "every integer digit"},
+      {0x1p70, "1180591620717411300000.000", "1180591620717411300000.000000",
+       "zeros past the 17th digit"},
+      {0x1p-1074, "0.000", "0.000000", "the smallest subnormal"},
+      {-0x1p-1074, "-0.000", "-0.000000", "a negative subnormal keeps its sign"},
+      {1e-7, "0.000", "0.000000", "below both precisions"},
+      {5e-7, "0.000", "0.000000", "4.99999999999999977e-7: 4.9999999999999998e-7 at 17 digits"},
+      {1.5e-6, "0.000", "0.000002", "a half at the seventh decimal"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << std::hexfloat << c.value);
+    SCOPED_TRACE(testing::Message()
+                 << std::hexfloat << c.value << std::defaultfloat << ": " << c.why);
     EXPECT_EQ(FormatFieldNumber(c.value, true), c.rounded);
     EXPECT_EQ(FormatFieldNumber(c.value, false), c.full);
   }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "platform/gdi.h"
 #include "platform/shell.h"
 #include "platform/testing/dialog_driver.h"
+#include "platform/testing/scopes.h"
 #include "tests/platform/test_resources.h"
 
 namespace {
@@ -95,14 +94,37 @@ TEST(SystemMenu, HoldsThePlatformsItemsThenTheProgramsAndSendsTheirCommands) {
 }
 
 TEST(SystemMenu, NoneWithoutTheStyle) {
-  CDialog dialog(kPlainDialog);  // has WS_SYSMENU
-  CMenu* menu = nullptr;
-  drive::RunSoon([&] {
-    menu = dialog.GetSystemMenu(FALSE);
-    drive::PressKey(Key::Escape);
-  });
-  dialog.DoModal();
-  EXPECT_NE(menu, nullptr);
+  for (const UINT templateId : {kPlainDialog, kBareDialog}) {
+    const bool hasStyle = templateId == kPlainDialog;
+    SCOPED_TRACE(hasStyle ? "with WS_SYSMENU" : "without WS_SYSMENU");
+    CDialog dialog(templateId);
+    CMenu* menu = nullptr;
+    std::vector<std::string> shownByKey, shownByClick;
+    drive::RunSoon([&] {
+      menu = dialog.GetSystemMenu(FALSE);
+      // Whatever pops up is read and closed again; with nothing popped up, the reading
+      // runs right after the key or the click.
+      const auto readAndClose = [](std::vector<std::string>& shown) {
+        drive::RunSoon([&shown] {
+          shown = drive::OpenMenuItems();
+          if (!shown.empty()) {
+            drive::PressKey(Key::Escape);
+          }
+        });
+      };
+      readAndClose(shownByKey);
+      drive::PressKey(Key::Space, drive::kAlt);
+      drive::ProcessEvents();
+      readAndClose(shownByClick);
+      drive::RightClickBackground(drive::ActiveDialog());
+      drive::ProcessEvents();
+      drive::ForceEnd(drive::ActiveDialog());
+    });
+    dialog.DoModal();
+    EXPECT_EQ(menu != nullptr, hasStyle);
+    EXPECT_EQ(shownByKey.empty(), !hasStyle);
+    EXPECT_EQ(shownByClick.empty(), !hasStyle);
+  }
   CWnd unattached;
   EXPECT_EQ(unattached.GetSystemMenu(FALSE), nullptr);
 }
@@ -149,17 +171,12 @@ TEST(WindowIcons, MinimizedWindowPaintsItsIconInTheMiddle) {
 // F1 goes to the main window, which passes it to the application's help handler.
 class HelpTest : public testing::Test {
  protected:
-  void SetUp() override { AfxGetApp()->m_pMainWnd = &main_; }
-  void TearDown() override {
-    AfxGetApp()->m_pMainWnd = nullptr;
-    AfxGetApp()->m_pszHelpFilePath.clear();
-    platform::SetDesktopLauncher({});
-  }
   CDialog main_{kPlainDialog};
+  drive::MainWindowScope scope_{&main_};
 };
 
-TEST_F(HelpTest, WithoutAHelpFileTheFrameworkSaysSoInFrench) {
-  AfxGetApp()->m_pszHelpFilePath = "/nonexistent/platform_tests.HLP";
+TEST_F(HelpTest, WithoutAHelpFileTheProgramsFailureMessageShows) {
+  drive::HelpFileScope help(drive::HelpFileScope::Kind::Missing);
   std::optional<drive::MessageBoxView> box;
   drive::RunSoon([&] {
     drive::RunSoon([&] {
@@ -171,21 +188,15 @@ TEST_F(HelpTest, WithoutAHelpFileTheFrameworkSaysSoInFrench) {
   });
   main_.DoModal();
   ASSERT_TRUE(box.has_value());
-  EXPECT_EQ(box->text, "Le démarrage de l'aide a échoué.");
+  EXPECT_EQ(box->text, kHelpFailedText);  // the program's string AFX_IDP_FAILED_TO_LAUNCH_HELP
   EXPECT_EQ(box->caption, "platform-tests");
   EXPECT_EQ(box->icon, drive::MessageIcon::Exclamation);
   EXPECT_EQ(box->buttons.size(), 1u);
 }
 
 TEST_F(HelpTest, TheDialogHoldingTheFocusNamesTheContext) {
-  const std::string helpFile = testing::TempDir() + "platform_tests.HLP";
-  std::ofstream(helpFile) << "help";
-  AfxGetApp()->m_pszHelpFilePath = helpFile;
-  std::vector<platform::DesktopLaunch> launches;
-  platform::SetDesktopLauncher([&](const platform::DesktopLaunch& launch) {
-    launches.push_back(launch);
-    return true;
-  });
+  drive::HelpFileScope help(drive::HelpFileScope::Kind::Present);
+  drive::LaunchRecorder recorder;
   drive::RunSoon([&] {
     drive::PressKey(Key::F1);  // in the main window
     CDialog inner(kKeysDialog);
@@ -198,11 +209,11 @@ TEST_F(HelpTest, TheDialogHoldingTheFocusNamesTheContext) {
     drive::PressKey(Key::Escape);
   });
   main_.DoModal();
-  std::remove(helpFile.c_str());
+  const auto& launches = recorder.launches;
   ASSERT_EQ(launches.size(), 2u);
   EXPECT_EQ(launches[0].helpContext, HID_BASE_RESOURCE + kPlainDialog);
   EXPECT_EQ(launches[1].helpContext, HID_BASE_RESOURCE + kKeysDialog);
-  EXPECT_EQ(launches[1].arguments, (std::vector<std::string>{helpFile}));
+  EXPECT_EQ(launches[1].arguments, (std::vector<std::string>{help.path()}));
   EXPECT_EQ(launches[1].program, "xdg-open");
 }
 

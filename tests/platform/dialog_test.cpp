@@ -19,14 +19,12 @@ using namespace test_resources;
 // Records the commands its map takes; binds the check box and the first edit.
 class KeysDialog : public CDialog {
  public:
-  explicit KeysDialog(UINT templateId = kKeysDialog, bool mapsCancel = false)
-      : CDialog(templateId), mapsCancel_(mapsCancel) {}
+  explicit KeysDialog(UINT templateId = kKeysDialog) : CDialog(templateId) {}
 
   std::vector<int> commands;
   CButton check;
   CEdit firstEdit;
   BOOL initResult = TRUE;
-  int cancels = 0;
 
  protected:
   BOOL OnInitDialog() override {
@@ -40,19 +38,10 @@ class KeysDialog : public CDialog {
       DDX_Control(pDX, kFirstEdit, firstEdit);
     }
   }
-  BOOL OnCmdMsg(UINT id, UINT code) override {
-    if (mapsCancel_ && id == IDCANCEL) {
-      ++cancels;  // like a class whose own map takes command 2
-      return TRUE;
-    }
-    return CDialog::OnCmdMsg(id, code);
-  }
   void OnGo() { commands.push_back(kGo); }
   void OnDefault() { commands.push_back(kDefault); }
 
   DECLARE_MESSAGE_MAP()
-
-  bool mapsCancel_;
 };
 
 BEGIN_MESSAGE_MAP(KeysDialog, CDialog)

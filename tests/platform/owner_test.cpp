@@ -8,6 +8,7 @@
 #include "platform/cdialog.h"
 #include "platform/cwinapp.h"
 #include "platform/testing/dialog_driver.h"
+#include "platform/testing/scopes.h"
 #include "tests/platform/test_resources.h"
 
 namespace {
@@ -34,20 +35,13 @@ BEGIN_MESSAGE_MAP(OwnerDialog, CDialog)
 ON_BN_CLICKED(kOpen, OnOpen)
 END_MESSAGE_MAP()
 
-// The dialog under test plays the main window for the length of a test.
-class MainWindowScope {
- public:
-  explicit MainWindowScope(CWnd* main) { AfxGetApp()->m_pMainWnd = main; }
-  ~MainWindowScope() { AfxGetApp()->m_pMainWnd = nullptr; }
-};
-
 platform::PixelRect Centre(const platform::PixelRect& r) {
   return {r.x + r.width / 2, r.y + r.height / 2, 0, 0};
 }
 
 TEST(DialogOwner, NestedRunsOwnAndDisableTheirOwners) {
   OwnerDialog main;
-  MainWindowScope scope(&main);
+  drive::MainWindowScope scope(&main);
   HWND mainWindow = nullptr;
   bool innerRan = false;
   bool boxRan = false;
@@ -68,7 +62,7 @@ TEST(DialogOwner, NestedRunsOwnAndDisableTheirOwners) {
       drive::RunSoon([&] {
         const auto box = drive::ActiveMessageBox();
         ASSERT_TRUE(box.has_value());
-        EXPECT_EQ(box->caption, "platform-tests");
+        EXPECT_EQ(box->caption, "platform-tests");  // the name the application was given
         EXPECT_EQ(box->text, "careful");
         EXPECT_EQ(box->icon, drive::MessageIcon::Exclamation);  // an OK box without an icon
         EXPECT_EQ(box->buttons.size(), 1u);
@@ -101,7 +95,7 @@ TEST(DialogOwner, NestedRunsOwnAndDisableTheirOwners) {
 
 TEST(DialogOwner, DisabledOwnerTakesNoInput) {
   OwnerDialog main;
-  MainWindowScope scope(&main);
+  drive::MainWindowScope scope(&main);
   int opened = 0;
   main.onOpen = [&] {
     ++opened;

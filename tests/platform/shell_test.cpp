@@ -13,17 +13,22 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/testing/scopes.h"
+#include "tests/platform/test_resources.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+namespace drive = platform::testing;
 
 class DataDirectories : public testing::Test {
  protected:
   void SetUp() override {
     root_ = fs::path(testing::TempDir()) / ("shell_test_" + std::to_string(getpid()));
     fs::remove_all(root_);
-    user_ = root_ / "user" / "tremlet";
-    install_ = root_ / "install" / "tremlet";
+    // The data directories are named for the program, which these tests are.
+    user_ = root_ / "user" / test_resources::kProgramName;
+    install_ = root_ / "install" / test_resources::kProgramName;
     Write(user_ / "drive_c/audio/velmora/help/Page.html", "user page");
     Write(install_ / "drive_c/audio/velmora/help/Page.html", "installed page");
     Write(install_ / "drive_c/audio/velmora/tremlet/site.url",
@@ -34,10 +39,7 @@ class DataDirectories : public testing::Test {
     Write(root_ / "outside.html", "outside");
     fs::create_symlink(root_ / "outside.html", install_ / "drive_c/link.html");
   }
-  void TearDown() override {
-    fs::remove_all(root_);
-    platform::SetDesktopLauncher({});
-  }
+  void TearDown() override { fs::remove_all(root_); }
   static void Write(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
     std::ofstream(path) << text;
@@ -52,14 +54,15 @@ TEST_F(DataDirectories, MapsDriveCPathsUserDirectoryFirst) {
     const char* path;
     std::optional<fs::path> expected;  // relative to the root
   };
-  const fs::path userPage = "user/tremlet/drive_c/audio/velmora/help/Page.html";
+  const fs::path userPage =
+      fs::path("user") / test_resources::kProgramName / "drive_c/audio/velmora/help/Page.html";
   const Case cases[] = {
       {"c:\\audio\\velmora\\help\\Page.html", userPage},
       {"C:/audio/velmora/help/Page.html", userPage},
       {"c:\\AUDIO\\Velmora\\HELP\\page.HTML", userPage},  // Windows paths ignore case
       {"c:\\audio\\\\velmora\\.\\help\\Page.html", userPage},
-      {"c:\\audio\\velmora\\tremlet\\site.url",
-       fs::path("install/tremlet/drive_c/audio/velmora/tremlet/site.url")},
+      {"c:\\audio\\velmora\\tremlet\\site.url", fs::path("install") / test_resources::kProgramName /
+                                                    "drive_c/audio/velmora/tremlet/site.url"},
       {"c:\\audio\\velmora\\help\\Missing.html", std::nullopt},
       {"c:\\audio\\velmora\\help", std::nullopt},             // a folder, not a file
       {"d:\\audio\\velmora\\help\\Page.html", std::nullopt},  // another drive
@@ -107,19 +110,15 @@ TEST(InternetShortcut, OnlyHttpAndHttpsUrlsAreFollowed) {
 }
 
 TEST_F(DataDirectories, ShellExecuteHandsTheOpenerOneArgument) {
-  setenv("XDG_DATA_HOME", (root_ / "user").c_str(), 1);
-  std::vector<platform::DesktopLaunch> launches;
-  platform::SetDesktopLauncher([&](const platform::DesktopLaunch& launch) {
-    launches.push_back(launch);
-    return true;
-  });
+  drive::EnvironmentScope dataHome("XDG_DATA_HOME", (root_ / "user").string());
+  drive::LaunchRecorder recorder;
+  const auto& launches = recorder.launches;
   const HINSTANCE page = ShellExecuteA(nullptr, "open", "c:\\audio\\velmora\\help\\Page.html",
                                        nullptr, nullptr, SW_SHOWNORMAL);
   // The installation's share/tremlet is not this tree: only the user directory maps here.
   ShellExecuteA(nullptr, "open", "c:\\missing.html", nullptr, nullptr, SW_SHOWNORMAL);
   ShellExecuteA(nullptr, "edit", "c:\\audio\\velmora\\help\\Page.html", nullptr, nullptr,
                 SW_SHOWNORMAL);
-  unsetenv("XDG_DATA_HOME");
 
   EXPECT_GT(reinterpret_cast<std::uintptr_t>(page), 32u);
   ASSERT_EQ(launches.size(), 1u);
@@ -133,17 +132,13 @@ TEST_F(DataDirectories, ShellExecuteHandsTheOpenerOneArgument) {
 }
 
 TEST_F(DataDirectories, ShortcutsOpenTheirUrlAndOthersNothing) {
-  setenv("XDG_DATA_HOME", (root_ / "install").c_str(), 1);
-  std::vector<platform::DesktopLaunch> launches;
-  platform::SetDesktopLauncher([&](const platform::DesktopLaunch& launch) {
-    launches.push_back(launch);
-    return true;
-  });
+  drive::EnvironmentScope dataHome("XDG_DATA_HOME", (root_ / "install").string());
+  drive::LaunchRecorder recorder;
+  const auto& launches = recorder.launches;
   ShellExecuteA(nullptr, "open", "c:\\audio\\velmora\\tremlet\\site.url", nullptr, nullptr,
                 SW_SHOWNORMAL);
   ShellExecuteA(nullptr, "open", "c:\\audio\\velmora\\tremlet\\local.url", nullptr, nullptr,
                 SW_SHOWNORMAL);
-  unsetenv("XDG_DATA_HOME");
   ASSERT_EQ(launches.size(), 1u);
   EXPECT_EQ(launches[0].arguments, (std::vector<std::string>{"https://tremlet.example/"}));
 }
@@ -158,8 +153,8 @@ TEST_F(DataDirectories, TheDetachedOpenerGetsThePathAndNoShellRunsIt) {
                               "\"\n");
   fs::permissions(bin / "xdg-open", fs::perms::owner_all);
   const std::string oldPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
-  setenv("PATH", (bin.string() + ":" + oldPath).c_str(), 1);
-  setenv("XDG_DATA_HOME", (root_ / "install").c_str(), 1);
+  drive::EnvironmentScope path("PATH", bin.string() + ":" + oldPath);
+  drive::EnvironmentScope dataHome("XDG_DATA_HOME", (root_ / "install").string());
   const fs::path cwd = fs::current_path();
   fs::current_path(root_);
 
@@ -169,8 +164,6 @@ TEST_F(DataDirectories, TheDetachedOpenerGetsThePathAndNoShellRunsIt) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   fs::current_path(cwd);
-  setenv("PATH", oldPath.c_str(), 1);
-  unsetenv("XDG_DATA_HOME");
 
   ASSERT_TRUE(fs::exists(record));
   std::ifstream in(record);

@@ -42,7 +42,8 @@ TEST(Startup, FalseFromInitInstanceEndsWithoutAMessageLoop) {
 }
 
 TEST(Startup, TitleStringNamesTheApplication) {
-  static const platform::ResourceSet titled{{}, {{AFX_IDS_APP_TITLE, "Titled"}}, {}};
+  static platform::ResourceSet titled;
+  titled.strings = {{AFX_IDS_APP_TITLE, "Titled"}};
   platform::InstallResources(titled);
   StartupApp app;
   char name[] = "platform_startup_tests";

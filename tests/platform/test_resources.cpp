@@ -3,23 +3,13 @@
 namespace test_resources {
 namespace {
 
-using platform::ControlClass;
-using platform::ControlTemplate;
+using platform::ButtonControl;
+using platform::DialogAtOrigin;
 using platform::DialogTemplate;
-
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-
-DialogTemplate Dialog(UINT id, const char* caption, int width, int height,
-                      std::vector<ControlTemplate> controls, DWORD extraStyle = 0) {
-  DialogTemplate d;
-  d.id = id;
-  d.caption = caption;
-  d.rect = {0, 0, width, height};
-  d.style = kDialogStyle | extraStyle;
-  d.controls = std::move(controls);
-  return d;
-}
+using platform::EditControl;
+using platform::kModalDialogStyle;
+using platform::StaticIcon;
+using platform::StaticText;
 
 // A 32 x 32 red square and a 16 x 16 blue one: an icon group easy to find in a picture.
 const char* const kRedIcon[] = {
@@ -67,64 +57,50 @@ const char* const kBlueSmallIcon[] = {
 };
 
 DialogTemplate Keys() {
-  const DWORD edit = kChild | WS_BORDER | WS_TABSTOP;
-  return Dialog(
-      kKeysDialog, "Keys", 200, 100,
+  constexpr DWORD kEdit = WS_BORDER | WS_TABSTOP;
+  return DialogAtOrigin(
+      kKeysDialog, "Keys", 200, 100, kModalDialogStyle,
       {
-          {ControlClass::Edit, kFirstEdit, "", {10, 10, 60, 14}, edit},
-          {ControlClass::Button,
-           kCheck,
-           "&Check",
-           {10, 30, 60, 12},
-           kChild | WS_TABSTOP | BS_AUTOCHECKBOX},
-          {ControlClass::Button, kGo, "&Go", {80, 10, 50, 14}, kChild | WS_TABSTOP | BS_PUSHBUTTON},
-          {ControlClass::Button,
-           kDefault,
-           "&Default",
-           {80, 30, 50, 14},
-           kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
-          {ControlClass::Static, -1, "&Name:", {10, 52, 30, 8}, kChild | SS_LEFT},
-          {ControlClass::Edit, kNamedEdit, "", {45, 50, 60, 14}, edit},
-          {ControlClass::Static, -1, "A & B", {10, 70, 40, 8}, kChild | SS_LEFT | SS_NOPREFIX},
+          EditControl(kFirstEdit, {10, 10, 60, 14}, kEdit),
+          ButtonControl(kCheck, "&Check", {10, 30, 60, 12}, WS_TABSTOP | BS_AUTOCHECKBOX),
+          ButtonControl(kGo, "&Go", {80, 10, 50, 14}, WS_TABSTOP | BS_PUSHBUTTON),
+          ButtonControl(kDefault, "&Default", {80, 30, 50, 14}, WS_TABSTOP | BS_DEFPUSHBUTTON),
+          StaticText("&Name:", {10, 52, 30, 8}),
+          EditControl(kNamedEdit, {45, 50, 60, 14}, kEdit),
+          StaticText("A & B", {10, 70, 40, 8}, SS_LEFT | SS_NOPREFIX),
       });
 }
 
 DialogTemplate Plain() {
-  return Dialog(kPlainDialog, "Plain", 100, 40,
-                {{ControlClass::Edit,
-                  kPlainEdit,
-                  "",
-                  {10, 10, 80, 14},
-                  kChild | WS_BORDER | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL}});
+  return DialogAtOrigin(kPlainDialog, "Plain", 100, 40, kModalDialogStyle,
+                        {EditControl(kPlainEdit, {10, 10, 80, 14},
+                                     WS_BORDER | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL)});
 }
 
 DialogTemplate Owner() {
-  DialogTemplate d = Dialog(kOwnerDialog, "Owner", 160, 80,
-                            {{ControlClass::Button,
-                              kOpen,
-                              "&Open",
-                              {10, 10, 50, 14},
-                              kChild | WS_TABSTOP | BS_DEFPUSHBUTTON}},
-                            WS_VISIBLE);
-  d.exStyle = WS_EX_APPWINDOW;
-  d.extended = true;
-  return d;
+  return DialogAtOrigin(
+      kOwnerDialog, "Owner", 160, 80, kModalDialogStyle | WS_VISIBLE,
+      {ButtonControl(kOpen, "&Open", {10, 10, 50, 14}, WS_TABSTOP | BS_DEFPUSHBUTTON)});
 }
 
 DialogTemplate Desktop() {
-  ControlTemplate icon{ControlClass::Static, -1, "", {80, 5, 20, 20}, kChild | SS_ICON};
-  icon.iconId = kIcon;
-  return Dialog(
-      kDesktopDialog, "Desktop", 120, 60,
-      {{ControlClass::Edit, kPlainEdit, "", {5, 5, 60, 14}, kChild | WS_BORDER | WS_TABSTOP},
-       icon});
+  return DialogAtOrigin(kDesktopDialog, "Desktop", 120, 60, kModalDialogStyle,
+                        {EditControl(kPlainEdit, {5, 5, 60, 14}, WS_BORDER | WS_TABSTOP),
+                         StaticIcon(kIcon, {80, 5, 20, 20})});
+}
+
+DialogTemplate Bare() {
+  return DialogAtOrigin(kBareDialog, "Bare", 100, 40, WS_POPUP | WS_CAPTION | DS_MODALFRAME,
+                        {EditControl(kPlainEdit, {10, 10, 80, 14}, WS_BORDER | WS_TABSTOP)});
 }
 
 }  // namespace
 
 const platform::ResourceSet& Set() {
-  static const platform::ResourceSet set{
-      {Keys(), Plain(), Owner(), Desktop()}, {}, {{kIcon, {{kRedIcon}, {kBlueSmallIcon}}}}};
+  static const platform::ResourceSet set{kProgramName,
+                                         {Keys(), Plain(), Owner(), Desktop(), Bare()},
+                                         {{AFX_IDP_FAILED_TO_LAUNCH_HELP, kHelpFailedText}},
+                                         {{kIcon, {{kRedIcon}, {kBlueSmallIcon}}}}};
   return set;
 }
 

@@ -6,10 +6,14 @@
 
 namespace test_resources {
 
+inline constexpr char kProgramName[] = "platform-tests";
+inline constexpr char kHelpFailedText[] = "help failed to start";
+
 inline constexpr UINT kKeysDialog = 900;     // edits, a check box, two push buttons, one default
 inline constexpr UINT kPlainDialog = 901;    // one edit, no push button
 inline constexpr UINT kOwnerDialog = 902;    // a push button that opens more windows
 inline constexpr UINT kDesktopDialog = 903;  // a system menu and an icon
+inline constexpr UINT kBareDialog = 904;     // a caption without a system menu
 inline constexpr UINT kIcon = 950;           // 32 x 32 red, 16 x 16 blue
 
 inline constexpr int kFirstEdit = 10;

@@ -3,14 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/tempo_calc_app.h"
 #include "platform/shell.h"
 #include "platform/testing/dialog_driver.h"
+#include "platform/testing/scopes.h"
 #include "res/resource.h"
 
 namespace {
@@ -37,19 +36,24 @@ BOOL RunProgram(std::function<void()> script) {
   return result;
 }
 
+// Runs the program's start-up with `script` acting in its main window, and tells whether
+// the script ended the program; a script that does not is stopped rather than left to hang.
+bool ScriptEndsTheProgram(std::function<void()> script) {
+  bool ended = false;
+  RunProgram([&] {
+    script();
+    ended = drive::IsEnding(Main());
+    if (!ended) {
+      drive::ForceEnd(Main());
+    }
+  });
+  return ended;
+}
+
 class Launches : public testing::Test {
  protected:
-  void SetUp() override {
-    platform::SetDesktopLauncher([this](const platform::DesktopLaunch& launch) {
-      launches.push_back(launch);
-      return true;
-    });
-  }
-  void TearDown() override {
-    platform::SetDesktopLauncher({});
-    theApp.m_pszHelpFilePath.clear();
-  }
-  std::vector<platform::DesktopLaunch> launches;
+  drive::LaunchRecorder recorder;
+  const std::vector<platform::DesktopLaunch>& launches = recorder.launches;
 };
 
 TEST(MainWindow, StartsWithTheDefaultsAndTheFocusOnAbout) {
@@ -67,15 +71,15 @@ TEST(MainWindow, StartsWithTheDefaultsAndTheFocusOnAbout) {
   }));
 }
 
-TEST(MainWindow, EscapeAndTheCloseBoxEndTheProgram) {
-  int ended = 0;
-  RunProgram([] { drive::PressKey(Key::Escape); });
-  ++ended;
-  RunProgram([] { drive::CloseWindow(Main()); });
-  ++ended;
-  RunProgram([] { drive::PressKey(Key::F4, drive::kAlt); });
-  ++ended;
-  EXPECT_EQ(ended, 3);
+TEST(MainWindow, EscapeAltF4AndTheCloseBoxEndTheProgram) {
+  EXPECT_TRUE(ScriptEndsTheProgram([] { drive::PressKey(Key::Escape); }));
+  EXPECT_TRUE(ScriptEndsTheProgram([] { drive::CloseWindow(Main()); }));
+  EXPECT_TRUE(ScriptEndsTheProgram([] { drive::PressKey(Key::F4, drive::kAlt); }));
+  // Enter is not among them: it opens About, whose OK closes it again.
+  EXPECT_FALSE(ScriptEndsTheProgram([] {
+    drive::RunSoon([] { drive::PressKey(Key::Return); });
+    drive::PressKey(Key::Return);
+  }));
 }
 
 TEST(MainWindow, ComputesBothWaysRoundedOrInFull) {
@@ -129,7 +133,7 @@ TEST(MainWindow, InvalidDataShowsOneStopBoxAndChangesNothing) {
         ASSERT_TRUE(box.has_value());
         ++boxes;
         EXPECT_EQ(box->text, "invalid data");
-        EXPECT_EQ(box->caption, "tremlet");
+        EXPECT_EQ(box->caption, "tremlet");  // the executable's name
         EXPECT_EQ(box->icon, drive::MessageIcon::Stop);
         EXPECT_EQ(box->buttons.size(), 1u);
         EXPECT_EQ(box->owner, Main());
@@ -286,9 +290,7 @@ TEST(MainWindow, SystemMenuEndsWithTheAboutItemThatOpensAbout) {
 }
 
 TEST_F(Launches, F1InEachWindowAsksForItsHelpContext) {
-  const std::string helpFile = testing::TempDir() + "tremlet.HLP";
-  std::ofstream(helpFile) << "help";
-  theApp.m_pszHelpFilePath = helpFile;
+  drive::HelpFileScope help(drive::HelpFileScope::Kind::Present);
   RunProgram([] {
     drive::PressKey(Key::F1);
     drive::RunSoon([] {
@@ -305,16 +307,17 @@ TEST_F(Launches, F1InEachWindowAsksForItsHelpContext) {
     drive::PressLetter('t', drive::kAlt);
     drive::PressKey(Key::Escape);
   });
-  std::remove(helpFile.c_str());
   std::vector<unsigned long> contexts;
   for (const auto& launch : launches) {
     contexts.push_back(launch.helpContext);
   }
-  EXPECT_EQ(contexts, (std::vector<unsigned long>{0x20066, 0x20064, 0x20085}));
+  EXPECT_EQ(contexts, (std::vector<unsigned long>{HID_BASE_RESOURCE + IDD_TEMPOCALC_DIALOG,
+                                                  HID_BASE_RESOURCE + IDD_ABOUTBOX,
+                                                  HID_BASE_RESOURCE + IDD_SUBDIVISION}));
 }
 
 TEST(MainWindow, F1WithoutAHelpFileShowsTheFrameworksMessage) {
-  theApp.m_pszHelpFilePath = "/nonexistent/tremlet.HLP";
+  drive::HelpFileScope help(drive::HelpFileScope::Kind::Missing);
   std::optional<drive::MessageBoxView> box;
   RunProgram([&] {
     drive::RunSoon([&] {
@@ -324,7 +327,6 @@ TEST(MainWindow, F1WithoutAHelpFileShowsTheFrameworksMessage) {
     drive::PressKey(Key::F1);
     drive::PressKey(Key::Escape);
   });
-  theApp.m_pszHelpFilePath.clear();
   ASSERT_TRUE(box.has_value());
   EXPECT_EQ(box->text, "Le démarrage de l'aide a échoué.");
   EXPECT_EQ(box->caption, "tremlet");
