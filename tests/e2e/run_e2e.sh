@@ -30,20 +30,30 @@ export PATH="$work/bin:$PATH" OPENED_LOG="$work/opened.log"
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 : > "$OPENED_LOG"
 
-passed=0
-failed=0
-check() {  # check NAME ACTUAL EXPECTED
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1))
-    echo "ok   $1"
-  else
-    failed=$((failed + 1))
-    echo "FAIL $1: got '$2', expected '$3'"
-  fi
-}
+source "$(dirname "$0")/checks.sh"
+
+# The windows' sizes and the controls the test touches, as the templates give them in
+# dialog units (x y width height).
+main_size="241 125"
+subdivision_size="136 138"
+about_size="179 69"
+declare -A at=(
+  [period]="68 7 80 14"
+  [beats]="68 26 58 14"
+  [tempo]="67 47 80 14"
+  [compute_tempo]="175 7 59 16"
+  [display_nth]="67 65 87 12"
+  [about]="7 102 59 16"
+)
+subdivision_row() { echo "57 $((7 + 16 * $1)) 58 12"; }  # rows 0 to 7
 
 wait_window() {  # wait_window TITLE-REGEX -> window id
   timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+await_window() {  # await_window VARIABLE CHECK-NAME TITLE-REGEX: the window's id, or empty
+  printf -v "$1" '%s' "$(wait_window "$3")"
+  check "$2" "$([ -n "${!1}" ] && echo yes)" yes
+  if [ -n "${!1}" ]; then sleep 0.2; fi
 }
 wait_gone() {  # wait_gone TITLE-REGEX
   for _ in $(seq 100); do
@@ -55,12 +65,14 @@ wait_gone() {  # wait_gone TITLE-REGEX
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.1; }
 key() { xdotool key --clearmodifiers "$@"; sleep 0.15; }
 
-# Dialog units to pixels, from the base units found below.
-px() { echo $((($1 * bx + 2) / 4)); }
-py() { echo $((($1 * by + 4) / 8)); }
-click_at() {  # click_at WINDOW X Y W H: the middle of a control's rectangle in dialog units
-  xdotool mousemove --window "$1" $((((2 * $2 + $4) * bx + 4) / 8)) \
-    $((((2 * $3 + $5) * by + 8) / 16)) click 1
+# Dialog units to pixels: value * base unit / 4 (across) or / 8 (down), rounded.
+units_to_px() { echo $((($1 * $2 + $3 / 2) / $3)); }  # units_to_px VALUE BASE DIVISOR
+px() { units_to_px "$1" "$bx" 4; }
+py() { units_to_px "$1" "$by" 8; }
+size_px() { echo "$(px "$1")x$(py "$2")"; }  # size_px W H
+click_at() {  # click_at WINDOW X Y W H: the middle of a control's rectangle
+  xdotool mousemove --window "$1" $(($(px "$2") + $(px "$4") / 2)) \
+    $(($(py "$3") + $(py "$5") / 2)) click 1
   sleep 0.15
 }
 read_field() {  # read_field WINDOW X Y W H -> the field's text, copied through the clipboard
@@ -81,50 +93,43 @@ shot() { import -window "$1" "$artifacts/$2.png" 2>/dev/null || xwd -id "$1" -ou
 "$tremlet" --style=windows -platform offscreen &
 pid=$!
 
-main=$(wait_window '^velmora Tremlet 1.0$')
-if [ -z "$main" ]; then
-  echo "FAIL the main window never appeared"
-  echo "0 passed, 1 failed"
-  exit 1
-fi
+await_window main "the main window appears" '^velmora Tremlet 1.0$'
+[ -n "$main" ] || { summary; exit 1; }
 sleep 0.3
 focus "$main"
 
-# Base units from the main window's size: 241 x 125 dialog units.
+# Base units from the main window's size in pixels.
 size=$(size_of "$main")
-width=${size%x*}
-height=${size#*x}
+read -r main_w main_h <<< "$main_size"
 bx=0
 by=0
-for u in $(seq 3 16); do
-  [ $(((241 * u + 2) / 4)) -eq "$width" ] && bx=$u
-  [ $(((125 * u + 4) / 8)) -eq "$height" ] && by=$u
+for u in $(seq 3 32); do
+  [ "$(units_to_px "$main_w" "$u" 4)" -eq "${size%x*}" ] && bx=$u
+  [ "$(units_to_px "$main_h" "$u" 8)" -eq "${size#*x}" ] && by=$u
 done
 echo "main window ${size} pixels: base units ${bx} x ${by}"
 check "main window size matches its template in dialog units" "$((bx > 0 && by > 0))" 1
 shot "$main" main-window
 # The command line is ignored: with "-platform offscreen" read, no window would be here.
 
-check "period starts at 2" "$(read_field "$main" 68 7 80 14)" 2
-check "beats start at 4" "$(read_field "$main" 68 26 58 14)" 4
-check "tempo starts at 120" "$(read_field "$main" 67 47 80 14)" 120
+check "period starts at 2" "$(read_field "$main" ${at[period]})" 2
+check "beats start at 4" "$(read_field "$main" ${at[beats]})" 4
+check "tempo starts at 120" "$(read_field "$main" ${at[tempo]})" 120
 
 # The typical request: subdivisions on, a 3 s loop of 4 beats, Compute Tempo.
-click_at "$main" 67 65 87 12
-click_at "$main" 68 7 80 14
+click_at "$main" ${at[display_nth]}
+click_at "$main" ${at[period]}
 key ctrl+a
 xdotool type 3
-click_at "$main" 175 7 59 16
-sub=$(wait_window '^velmora Tremlet NTH$')
-check "the subdivision window opens" "$([ -n "$sub" ] && echo yes)" yes
+click_at "$main" ${at[compute_tempo]}
+await_window sub "the subdivision window opens" '^velmora Tremlet NTH$'
 if [ -n "$sub" ]; then
-  sleep 0.2
-  check "subdivision window size" "$(size_of "$sub")" "$(px 136)x$(py 138)"
+  check "subdivision window size" "$(size_of "$sub")" "$(size_px $subdivision_size)"
   shot "$sub" subdivision-window
   focus "$sub"
   rows=""
   for i in 0 1 2 3 4 5 6 7; do
-    rows="$rows $(read_field "$sub" 57 $((7 + 16 * i)) 58 12)"
+    rows="$rows $(read_field "$sub" $(subdivision_row $i))"
   done
   check "subdivisions of 3 s" "$rows" " 1.500 0.750 0.375 0.188 0.094 0.047 0.023 0.012"
   key Escape
@@ -132,40 +137,36 @@ if [ -n "$sub" ]; then
   check "Escape closes the subdivision window" "$?" 0
 fi
 focus "$main"
-check "tempo of a 3 s loop of 4 beats" "$(read_field "$main" 67 47 80 14)" 80.000
+check "tempo of a 3 s loop of 4 beats" "$(read_field "$main" ${at[tempo]})" 80.000
 
 # A period from a tempo, by the keyboard: Alt+D turns the subdivisions off, Alt+P computes.
 key alt+d
-click_at "$main" 67 47 80 14
+click_at "$main" ${at[tempo]}
 key ctrl+a
 xdotool type 90
 key alt+p
-check "period of 4 beats at 90 BPM" "$(read_field "$main" 68 7 80 14)" 2.667
+check "period of 4 beats at 90 BPM" "$(read_field "$main" ${at[period]})" 2.667
 
 # Invalid input: no beats.
-click_at "$main" 68 26 58 14
+click_at "$main" ${at[beats]}
 key ctrl+a
 key BackSpace
 key alt+t
-box=$(wait_window '^tremlet$')
-check "invalid data shows a message box captioned tremlet" "$([ -n "$box" ] && echo yes)" yes
+await_window box "invalid data shows a message box captioned tremlet" '^tremlet$'
 if [ -n "$box" ]; then
-  sleep 0.2
   shot "$box" invalid-data-box
   focus "$box"
   key Return
   wait_gone '^tremlet$'
 fi
 focus "$main"
-check "the tempo field is unchanged after invalid data" "$(read_field "$main" 67 47 80 14)" 90
+check "the tempo field is unchanged after invalid data" "$(read_field "$main" ${at[tempo]})" 90
 
 # About: Escape opens the site shortcut and leaves the window open; OK closes it.
-click_at "$main" 7 102 59 16
-about=$(wait_window '^About Tremlet.exe$')
-check "About opens" "$([ -n "$about" ] && echo yes)" yes
+click_at "$main" ${at[about]}
+await_window about "About opens" '^About Tremlet.exe$'
 if [ -n "$about" ]; then
-  sleep 0.2
-  check "About window size" "$(size_of "$about")" "$(px 179)x$(py 69)"
+  check "About window size" "$(size_of "$about")" "$(size_px $about_size)"
   shot "$about" about-window
   focus "$about"
   key Escape
@@ -180,19 +181,18 @@ fi
 # The system menu, opened with Alt+Space: its last item opens About. The focus is in a
 # field first, so that an "a" reaching the window instead of the menu would be typed there.
 focus "$main"
-click_at "$main" 68 7 80 14
+click_at "$main" ${at[period]}
 key alt+space
 sleep 0.3
 key a
-about=$(wait_window '^About Tremlet.exe$')
-check "Alt+Space, then A, opens About from the system menu" "$([ -n "$about" ] && echo yes)" yes
+await_window about "Alt+Space, then A, opens About from the system menu" '^About Tremlet.exe$'
 if [ -n "$about" ]; then
   focus "$about"
   key Return
   wait_gone '^About Tremlet.exe$'
 fi
 focus "$main"
-check "and nothing was typed into the field" "$(read_field "$main" 68 7 80 14)" 2.667
+check "and nothing was typed into the field" "$(read_field "$main" ${at[period]})" 2.667
 
 # Help opens the English help page through the desktop.
 focus "$main"
@@ -215,5 +215,4 @@ done
 check "Escape ends the program" "$ended" yes
 [ "$ended" = yes ] && pid=""
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+summary

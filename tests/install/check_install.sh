@@ -11,20 +11,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 id=example.tremlet.Tremlet
 
-passed=0
-failed=0
-expect() {  # expect NAME COMMAND...
-  local name=$1
-  shift
-  if "$@" >/dev/null 2>&1; then
-    passed=$((passed + 1))
-    echo "ok   $name"
-  else
-    failed=$((failed + 1))
-    echo "FAIL $name"
-    "$@" 2>&1 | sed 's/^/     /'
-  fi
-}
+source "$(dirname "$e2e")/checks.sh"
 
 expect "cmake --install" cmake --install "$build" --prefix "$prefix"
 expect "the program in bin" test -x "$prefix/bin/tremlet"
@@ -38,5 +25,4 @@ expect "the metadata's version is the version block's" \
   grep -q 'release version="1.0.0.1"' "$prefix/share/metainfo/$id.metainfo.xml"
 expect "the installed program runs end to end" bash "$e2e" "$prefix/bin/tremlet" "$prefix/screenshots"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+summary
