@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tempo_calc_app.h"
 #include "platform/resources.h"
 #include "res/program_resources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tempo_calc_app.h"
 
 #include "ui/tempo_calc_dlg.h"

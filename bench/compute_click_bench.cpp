@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a click on "Compute Tempo" (or "Compute Period") to the result painted in its
 // field, in the real main window. Runs on Qt's offscreen platform unless QT_QPA_PLATFORM
 // names another (xcb under xvfb-run, say).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field numbers against the standard library's own conversions on the same typical
 // field texts and results. The standard ones round ties to even, so the outputs are
 // not always the same; the work is.

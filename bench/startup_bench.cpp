@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up cost of the calculator, its main window made by the platform layer from its
 // template, side by side with a bare Qt dialog holding the same widgets. Each iteration starts a
 // fresh process and times it from exec to its first window shown on the display; the process's peak

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Qt for a target, always with the same settings: the version Debian 12 ships, no
 # deprecated API, and no Qt keywords (signals, slots, emit) leaking into our names.
 function(tremlet_use_qt target scope)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads res/version_block.txt (KEY=VALUE lines) into TREMLET_VB_<KEY> variables, so that
 # the program's version block and its desktop files say the same thing.
 file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/../res/version_block.txt" _tremlet_vb_lines

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tests on a private X server: the one place that says how xvfb-run is started.
 find_program(XVFB_RUN xvfb-run)
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Internal to core: an IEEE double taken apart into an integer mantissa and a power of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/subdivision_table.h"
 
 #include "core/field_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The loop divided into 2, 4, ... 256 equal parts, as text for the subdivision window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a field text: reading never crashes, and what is written for the value
 // read has the field shape and reads back within the precision it shows. The same bytes
 // as a double are written too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/cmenu.h"
 
 BOOL AppendMenuA(HMENU menu, UINT flags, std::uintptr_t id, LPCSTR text) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Menus, for the one menu the windows touch: the system menu of a dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Dialog templates as data: what a dialog resource holds. Positions and sizes are in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Dialog units to pixels. A dialog's base units come from its font: the horizontal one is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows paths of documents mapped into the program's data directories, and the URL of
 // an Internet shortcut. Pure file-system and text work: nothing is opened here.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message maps and the way a message travels: the window's own map from the most derived
 // class up, then the platform's default processing.
 

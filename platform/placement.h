@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where a dialog opens. Pure arithmetic on rectangles in desktop pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The About window. "Visit Site" carries the cancel command, so every way of cancelling

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The subdivision window: the loop divided into 2 ... 256 parts, read-only.

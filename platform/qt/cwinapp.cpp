@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's start-up over Qt, and its help command, which needs to know the
 // dialogs open.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows and controls over Qt widgets: texts, states, geometry, focus, icons, and the
 // platform's default processing of the messages that no message map takes.
 

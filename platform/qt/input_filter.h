@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The application-wide input filter that gives our dialogs the platform's keyboard (Tab

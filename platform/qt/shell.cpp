@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening documents and the help file through the desktop's opener.
 
 #include "platform/shell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A dialog's system menu: the platform's own items, then the program's; popped up by

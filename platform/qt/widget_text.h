@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The text a window shows, whatever kind of widget it is: an edit's contents, a button's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a window handle stands for in the Qt backend: a widget of one of our dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field numbers against the exact reference on many generated inputs: ties, long digit
 // strings, both ends of the double range, and the double roundings of the writer.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pass/fail bookkeeping shared by the shell-driven tests. Source it, call check or expect
 # for each step, and end with summary, whose status is the test's.
 passed=0

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real tremlet executable on an X display with real key presses and clicks
 # (xdotool), and reads the results back as a user can: select a field, copy it, read the
 # clipboard (xclip). Takes a screenshot of every window it sees into the artifact folder.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks what a desktop gets: the program in
 # bin, its documents where it finds them, a valid desktop entry and AppStream metadata, the
 # icon in the hicolor theme. Then drives the installed program end to end.
@@ -8,7 +9,8 @@ set -uo pipefail
 build=$1
 e2e=$2
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+screenshots=$(mktemp -d)
+trap 'rm -rf "$prefix" "$screenshots"' EXIT
 id=example.tremlet.Tremlet
 
 source "$(dirname "$e2e")/checks.sh"
@@ -23,6 +25,9 @@ expect "a valid desktop entry" desktop-file-validate "$prefix/share/applications
 expect "valid AppStream metadata" appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 expect "the metadata's version is the version block's" \
   grep -q 'release version="1.0.0.1"' "$prefix/share/metainfo/$id.metainfo.xml"
-expect "the installed program runs end to end" bash "$e2e" "$prefix/bin/tremlet" "$prefix/screenshots"
+expect "the installed program runs end to end" bash "$e2e" "$prefix/bin/tremlet" "$screenshots"
+
+expect "the uninstall target runs" cmake --build "$build" --target uninstall
+check "uninstalling leaves nothing in the prefix" "$(find "$prefix" -mindepth 1 | head -n 5)" ""
 
 summary

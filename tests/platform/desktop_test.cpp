@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop services the windows rely on: the system menu, window icons and painting
 // while minimized, and F1 help.
 

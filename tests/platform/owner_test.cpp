@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owners, nesting and placement: the main window has no owner; what it opens is owned by
 // its last active pop-up, disables that owner while open and is centred over it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening documents: Windows paths mapped into the program's data directories, Internet
 // shortcuts, and what reaches the desktop's opener.
 

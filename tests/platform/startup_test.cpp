@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The framework's start-up, in a program of its own: AfxWinMain makes the toolkit, which
 // exists once per process.
 

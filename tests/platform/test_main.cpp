@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform tests run in one toolkit, with the test templates and an application
 // object of their own.
 

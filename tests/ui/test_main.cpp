@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' tests run in one toolkit with the program's own resources and its
 // application object, set up as if started from an installed "tremlet".
 

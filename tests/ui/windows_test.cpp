@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's three windows, driven as a user would: start-up, both commands, the
 // failure box, the subdivision window, About, the system menu, help, and closing.
 
