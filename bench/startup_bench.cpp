@@ -27,13 +27,10 @@
 
 #include "platform/cwinapp.h"
 #include "platform/resources.h"
+#include "res/icon_images.h"
 #include "res/program_resources.h"
 
 extern char** environ;
-
-namespace bare {
-#include "res/icons/emblem_32.xpm"
-}
 
 namespace {
 
@@ -90,7 +87,9 @@ int RunBareChild(char** argv) {
     place(new QLabel(text, &dialog), 12, 16, 105, 13);
   }
   auto* emblem = new QLabel(&dialog);
-  emblem->setPixmap(QPixmap(bare::kEmblem32));
+  QPixmap picture;
+  picture.loadFromData(res::icons::kEmblem32.png, static_cast<uint>(res::icons::kEmblem32.size));
+  emblem->setPixmap(picture);
   place(emblem, 193, 159, 32, 32);
   place(new QCheckBox("&Display n/th ", &dialog), 117, 106, 152, 20);
   place(new QCheckBox("&Rounded results", &dialog), 117, 132, 114, 18);

@@ -5,6 +5,7 @@
 // groups by number, and the name the program goes by on the desktop. The program hands
 // its set over once, before the framework starts.
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,9 +14,10 @@
 
 namespace platform {
 
-// One picture of an icon group, as XPM text data.
+// One picture of an icon group: the bytes of a PNG image.
 struct IconImage {
-  const char* const* xpm = nullptr;
+  const unsigned char* png = nullptr;
+  std::size_t size = 0;
 };
 
 struct IconGroup {

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/program_resources.h"
 
+#include "res/icon_images.h"
 #include "res/resource.h"
 
 namespace res {
 namespace {
-
-#include "res/icons/emblem_32.xpm"
-#include "res/icons/mainframe_16.xpm"
-#include "res/icons/mainframe_32.xpm"
 
 using platform::ButtonControl;
 using platform::DialogAtOrigin;
@@ -103,7 +100,10 @@ const platform::ResourceSet& ProgramResources() {
           // The framework's message when help cannot start; it came with the program in French.
           {AFX_IDP_FAILED_TO_LAUNCH_HELP, "Le démarrage de l'aide a échoué."},
       },
-      {{IDR_MAINFRAME, {{kMainFrame32}, {kMainFrame16}}}, {IDI_EMBLEM, {{kEmblem32}}}},
+      {{IDR_MAINFRAME,
+        {icons::kMainFrame16, icons::kMainFrame24, icons::kMainFrame32, icons::kMainFrame48,
+         icons::kMainFrame64, icons::kMainFrame128, icons::kMainFrame256}},
+       {IDI_EMBLEM, {icons::kEmblem32, icons::kEmblem64}}},
   };
   return resources;
 }

@@ -30,7 +30,10 @@ HICON LoadIconA(HINSTANCE /*instance*/, LPCSTR name) {
   }
   auto icon = std::make_unique<HICON__>();
   for (const platform::IconImage& image : group->images) {
-    const QPixmap picture(image.xpm);
+    QPixmap picture;
+    if (!picture.loadFromData(image.png, static_cast<uint>(image.size), "PNG")) {
+      continue;
+    }
     icon->icon.addPixmap(picture);
     if (icon->large.isNull() || picture.width() == platform::kIconSize ||
         (icon->large.width() != platform::kIconSize && picture.width() > icon->large.width())) {

@@ -19,8 +19,10 @@ expect "cmake --install" cmake --install "$build" --prefix "$prefix"
 expect "the program in bin" test -x "$prefix/bin/tremlet"
 expect "the help page" test -f "$prefix/share/tremlet/drive_c/audio/velmora/help/GARNEK_1.0_english.html"
 expect "the site shortcut" test -f "$prefix/share/tremlet/drive_c/audio/velmora/tremlet/velmora.url"
-expect "the 32 x 32 icon" test -f "$prefix/share/icons/hicolor/32x32/apps/$id.xpm"
-expect "the 16 x 16 icon" test -f "$prefix/share/icons/hicolor/16x16/apps/$id.xpm"
+for size in 16 24 32 48 64 128 256; do
+  expect "the ${size} px icon" test -f "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
+expect "the scalable icon" test -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 expect "a valid desktop entry" desktop-file-validate "$prefix/share/applications/$id.desktop"
 expect "valid AppStream metadata" appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 expect "the metadata's version is the version block's" \
