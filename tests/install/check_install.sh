@@ -23,8 +23,16 @@ for size in 16 24 32 48 64 128 256; do
   expect "the ${size} px icon" test -f "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
 expect "the scalable icon" test -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
+expect "the manual page" test -f "$prefix/share/man/man1/tremlet.1"
 expect "a valid desktop entry" desktop-file-validate "$prefix/share/applications/$id.desktop"
-expect "valid AppStream metadata" appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+expect "valid AppStream metadata" appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+catalog=$(mktemp -d)
+expect "appstreamcli compose accepts the tree" \
+  appstreamcli compose --origin=tremlet --result-root="$catalog" --prefix=/ "$prefix"
+check "the catalog lists the component with its icon" \
+  "$(zcat "$catalog"/share/swcatalog/xml/tremlet.xml.gz 2>/dev/null |
+     grep -c -e "<id>$id</id>" -e '<icon type="cached" width="128"')" 2
+rm -rf "$catalog"
 expect "the metadata's version is the version block's" \
   grep -q 'release version="1.0.0.1"' "$prefix/share/metainfo/$id.metainfo.xml"
 expect "the installed program runs end to end" bash "$e2e" "$prefix/bin/tremlet" "$screenshots"
