@@ -46,7 +46,60 @@ std::optional<fs::path> Child(const fs::path& directory, const std::string& name
   return std::nullopt;
 }
 
+// UTF-8 for a code point.
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// A shortcut's text as 8-bit text: saved as UTF-8 with a byte-order mark, the mark goes;
+// saved as UTF-16 (which starts with its mark), it becomes UTF-8.
+std::string ShortcutText(std::string_view contents) {
+  if (contents.starts_with("\xEF\xBB\xBF")) {
+    return std::string(contents.substr(3));
+  }
+  const bool little = contents.starts_with("\xFF\xFE");
+  if (!little && !contents.starts_with("\xFE\xFF")) {
+    return std::string(contents);
+  }
+  std::string text;
+  const auto unit = [&](std::size_t i) -> char32_t {
+    const auto first = static_cast<unsigned char>(contents[i]);
+    const auto second = static_cast<unsigned char>(contents[i + 1]);
+    return little ? first | (second << 8) : (first << 8) | second;
+  };
+  for (std::size_t i = 2; i + 1 < contents.size(); i += 2) {
+    char32_t c = unit(i);
+    if (c >= 0xD800 && c < 0xDC00 && i + 3 < contents.size() && unit(i + 2) >= 0xDC00 &&
+        unit(i + 2) < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (c >= 0xD800 && c < 0xE000) {
+      c = 0xFFFD;  // half of a pair
+    }
+    AppendUtf8(text, c);
+  }
+  return text;
+}
+
 }  // namespace
+
+bool IsInternetShortcut(std::string_view path) {
+  return Lower(fs::path(path).extension().string()) == ".url";
+}
 
 std::optional<std::string> MapDocumentPath(std::string_view windowsPath,
                                            const std::vector<std::string>& dataDirectories) {
@@ -101,7 +154,7 @@ std::optional<std::string> MapDocumentPath(std::string_view windowsPath,
 
 std::optional<std::string> InternetShortcutUrl(std::string_view contents) {
   bool inShortcut = false;
-  std::istringstream lines{std::string(contents)};
+  std::istringstream lines{ShortcutText(contents)};
   for (std::string line; std::getline(lines, line);) {
     const std::string_view text = Trim(line);
     if (text.starts_with('[')) {

@@ -11,8 +11,9 @@
 //   "d:\x.txt", "x.txt", "c:\..\etc\passwd" -> nothing: other drives, relative paths
 //                                              and ".." never reach outside
 // The file goes to the desktop's opener (xdg-open) as one argument, never through a
-// shell, in a detached process. An Internet shortcut (.url) is opened by its URL, and
-// only an http or https one. Nothing is shown when the file or the opener is missing.
+// shell, in a detached process, byte for byte as the file system names it. An Internet
+// shortcut (.url) is opened by its URL, and only an http or https one. Nothing is shown
+// when the file or the opener is missing.
 
 #include <functional>
 #include <optional>
@@ -40,7 +41,11 @@ std::vector<std::string> DataDirectories();
 std::optional<std::string> MapDocumentPath(std::string_view windowsPath,
                                            const std::vector<std::string>& dataDirectories);
 
-// The URL of an Internet shortcut's text, if it is an http or https one.
+// Whether a file is an Internet shortcut, by its extension ".url" in any case.
+bool IsInternetShortcut(std::string_view path);
+
+// The URL of an Internet shortcut's contents, if it is an http or https one. The file may
+// be 8-bit text, UTF-8 with a byte-order mark, or UTF-16 with one.
 std::optional<std::string> InternetShortcutUrl(std::string_view contents);
 
 // What is about to be started.

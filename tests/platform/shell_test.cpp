@@ -87,9 +87,18 @@ TEST_F(DataDirectories, MapsDriveCPathsUserDirectoryFirst) {
   }
 }
 
+// ASCII text as UTF-16 with its byte-order mark, as Windows saves "Unicode" text.
+std::string Utf16(std::string_view ascii, bool littleEndian) {
+  std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+  for (const char c : ascii) {
+    bytes += littleEndian ? std::string{c, '\0'} : std::string{'\0', c};
+  }
+  return bytes;
+}
+
 TEST(InternetShortcut, OnlyHttpAndHttpsUrlsAreFollowed) {
   struct Case {
-    const char* text;
+    std::string text;
     std::optional<std::string> url;
   };
   const Case cases[] = {
@@ -101,6 +110,9 @@ TEST(InternetShortcut, OnlyHttpAndHttpsUrlsAreFollowed) {
       {"[InternetShortcut]\nURL=javascript:alert(1)\n", std::nullopt},
       {"[InternetShortcut]\nURL=https:\n", std::nullopt},
       {"[Other]\nURL=https://elsewhere.example/\n", std::nullopt},
+      {"\xEF\xBB\xBF[InternetShortcut]\r\nURL=https://bom.example/\r\n", "https://bom.example/"},
+      {Utf16("[InternetShortcut]\r\nURL=http://a.example/\r\n", true), "http://a.example/"},
+      {Utf16("[InternetShortcut]\nURL=http://b.example/\n", false), "http://b.example/"},
       {"\x01\x02garbage\xff", std::nullopt},
       {"", std::nullopt},
   };
@@ -145,34 +157,46 @@ TEST_F(DataDirectories, ShortcutsOpenTheirUrlAndOthersNothing) {
 }
 
 // The real launcher, with an opener of our own first on PATH: it gets the path as its one
-// argument, and no shell ever reads it.
-TEST_F(DataDirectories, TheDetachedOpenerGetsThePathAndNoShellRunsIt) {
+// argument, byte for byte even where a folder's name is not UTF-8, and no shell reads it.
+TEST_F(DataDirectories, TheDetachedOpenerGetsThePathAsItIsAndNoShellRunsIt) {
   const fs::path bin = root_ / "bin";
   const fs::path record = root_ / "opened.txt";
   Write(bin / "xdg-open", "#!/bin/sh\nprintf '%s|%s\\n' \"$#\" \"$1\" > \"" + record.string() +
                               ".tmp\" && mv \"" + record.string() + ".tmp\" \"" + record.string() +
                               "\"\n");
   fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+  const fs::path latin1Home = root_ / "caf\xE9";  // "café" in Latin-1: not UTF-8
+  const fs::path document =
+      latin1Home / test_resources::kProgramName / "drive_c/odd name; $(touch pwned)/f.html";
+  Write(document, "odd");
   const std::string oldPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
   drive::EnvironmentScope path("PATH", bin.string() + ":" + oldPath);
-  drive::EnvironmentScope dataHome("XDG_DATA_HOME", (root_ / "install").string());
+  drive::EnvironmentScope dataHome("XDG_DATA_HOME", latin1Home.string());
   const fs::path cwd = fs::current_path();
   fs::current_path(root_);
 
-  ShellExecuteA(nullptr, "open", "c:\\odd name; $(touch pwned)\\f.html", nullptr, nullptr,
-                SW_SHOWNORMAL);
+  const HINSTANCE started = ShellExecuteA(nullptr, "open", "c:\\odd name; $(touch pwned)\\f.html",
+                                          nullptr, nullptr, SW_SHOWNORMAL);
   for (int i = 0; i < 200 && !fs::exists(record); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   fs::current_path(cwd);
 
+  EXPECT_GT(reinterpret_cast<std::uintptr_t>(started), 32u);
   ASSERT_TRUE(fs::exists(record));
-  std::ifstream in(record);
+  std::ifstream in(record, std::ios::binary);
   std::string line;
   std::getline(in, line);
-  EXPECT_EQ(line,
-            "1|" + fs::canonical(install_ / "drive_c/odd name; $(touch pwned)/f.html").string());
+  EXPECT_EQ(line, "1|" + fs::canonical(document).string());
   EXPECT_FALSE(fs::exists(root_ / "pwned"));
+}
+
+TEST_F(DataDirectories, WithoutAnOpenerNothingStarts) {
+  drive::EnvironmentScope path("PATH", (root_ / "empty").string());
+  drive::EnvironmentScope dataHome("XDG_DATA_HOME", (root_ / "user").string());
+  const HINSTANCE started = ShellExecuteA(nullptr, "open", "c:\\audio\\velmora\\help\\Page.html",
+                                          nullptr, nullptr, SW_SHOWNORMAL);
+  EXPECT_LE(reinterpret_cast<std::uintptr_t>(started), 32u);
 }
 
 TEST(WinHelp, FailsWhenTheHelpFileIsMissing) {
