@@ -58,4 +58,15 @@ double ParseFieldNumber(std::string_view text) noexcept;
 //   FormatFieldNumber(NaN, any)       -> "nan"
 std::string FormatFieldNumber(double value, bool rounded);
 
+// The shortest text that ParseFieldNumber reads back as exactly `value`: plain notation
+// for magnitudes from 1e-6 to 1e21, an exponent otherwise. For a field that must carry a
+// value at full precision (a loop's exact length):
+//   FormatFieldNumberExactly(2.0)                 -> "2"
+//   FormatFieldNumberExactly(4.000022675736962)   -> "4.000022675736962"
+//   FormatFieldNumberExactly(0x1.ff844c1214bc8p+70) -> "2.3589548090142721e+21"
+//       // 2.358954809014272e+21 is halfway to the double below: it would read as that one
+// A subnormal value has no such text (it reads as 0); infinities and NaN are written as
+// FormatFieldNumber writes them.
+std::string FormatFieldNumberExactly(double value);
+
 }  // namespace core

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "tests/core/same_double.h"
@@ -188,6 +190,52 @@ TEST(FieldNumberFormat, WritesWordsForValuesThatAreNoNumbers) {
     // Typed back into a field, none of them is a number the commands would accept.
     EXPECT_EQ(ParseFieldNumber(FormatFieldNumber(kInf, rounded)), 0.0);
     EXPECT_EQ(ParseFieldNumber(FormatFieldNumber(nan, rounded)), 0.0);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FieldNumberExactly, ReadsBackAsTheVeryDouble) {
+  struct Case {
+    double value;
+    const char* text;
+    const char* why;
+  };
+  const Case cases[] = {
+      {2.0, "2", "an integer"},
+      {4.000022675736962, "4.000022675736962", "a loop of 176401 frames at 44100 Hz"},
+      {0.1, "0.1", "the shortest digits"},
+      {-2.5, "-2.5", "a sign"},
+      {1e-7, "1e-07", "small values take an exponent"},
+      {32058749767306952.0, "32058749767306952", "an integer beyond 2^53"},
+      {0x1.ff844c1214bc8p+70, "2.3589548090142721e+21",
+       "the shortest digits, 2.358954809014272e+21, are a tie that reads toward zero"},
+      {0x1p-1022, "2.2250738585072014e-308", "the smallest normal"},
+      {std::numeric_limits<double>::max(), "1.7976931348623157e+308", "the largest"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    EXPECT_EQ(core::FormatFieldNumberExactly(c.value), c.text);
+    EXPECT_TRUE(SameDouble(ParseFieldNumber(core::FormatFieldNumberExactly(c.value)), c.value));
+  }
+}
+
+TEST(FieldNumberExactly, EveryNormalDoubleReadsBack) {
+#ifdef TREMLET_SLOW_TESTS
+  constexpr int kRounds = 5000000;
+#else
+  constexpr int kRounds = 50000;
+#endif
+  std::mt19937_64 random(20261211);
+  for (int i = 0; i < kRounds; ++i) {
+    const double value = std::bit_cast<double>(random());
+    if (!std::isnormal(value)) {
+      continue;
+    }
+    const std::string text = core::FormatFieldNumberExactly(value);
+    ASSERT_TRUE(SameDouble(ParseFieldNumber(text), value)) << text;
   }
 }
 
