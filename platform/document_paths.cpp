@@ -77,8 +77,8 @@ std::string ShortcutText(std::string_view contents) {
   }
   std::string text;
   const auto unit = [&](std::size_t i) -> char32_t {
-    const auto first = static_cast<unsigned char>(contents[i]);
-    const auto second = static_cast<unsigned char>(contents[i + 1]);
+    const auto first = char32_t{static_cast<unsigned char>(contents[i])};
+    const auto second = char32_t{static_cast<unsigned char>(contents[i + 1])};
     return little ? first | (second << 8) : (first << 8) | second;
   };
   for (std::size_t i = 2; i + 1 < contents.size(); i += 2) {

@@ -85,7 +85,8 @@ bool StartDetached(const std::string& program, const std::vector<std::string>& a
       setsid();
       execve(file->c_str(), argv.data(), environ);
       const int error = errno;
-      static_cast<void>(write(report[1], &error, sizeof error));
+      // Nothing is left to do if the report cannot be written: the parent sees no error.
+      [[maybe_unused]] const ssize_t reported = write(report[1], &error, sizeof error);
     }
     _exit(0);
   }
