@@ -45,8 +45,10 @@ bool Nearer(double a, double b, double centreSquared) {
   return product > centreSquared ? a == low : a == high;
 }
 
+// From the low end up to, not including, the high end: in a range of one octave, such as
+// 80 to 160, exactly one of the candidates (which double) lies.
 bool InRange(double tempo, TempoRange range) {
-  return tempo >= range.min && tempo <= range.max;
+  return tempo >= range.min && tempo < range.max;
 }
 
 }  // namespace

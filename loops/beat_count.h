@@ -16,7 +16,7 @@ enum class BeatsSource { Option, LoopInfo, Tag, Name, Guess };
 // "option", "loop-info", "tag", "name", "guess".
 std::string_view BeatsSourceName(BeatsSource source);
 
-// The tempos a guess prefers, in BPM; min < max.
+// The tempos a guess prefers, in BPM: from min up to, not including, max.
 struct TempoRange {
   double min = 80;
   double max = 160;
@@ -34,14 +34,13 @@ using Candidates = std::array<Candidate, kCandidateBeats.size()>;
 //   CandidatesFor(2)[2] -> {4, 120}
 Candidates CandidatesFor(double seconds);
 
-// The candidate whose tempo lies in the range. Where two do (a range wider than an
-// octave, or a tempo on each end), the one nearer the range's middle by ratio (its
-// geometric mean: 113.1 BPM for 80 to 160); on an exact tie, the one with more beats,
-// since a loop of one bar of four is the commonest. Where none does, the one nearest the
-// range by ratio:
+// The candidate whose tempo lies in the range: in an octave such as the default, exactly
+// one does. Where more do (a wider range), the one nearest the range's middle by ratio
+// (its geometric mean); on an exact tie, the one with more beats. Where none does (a
+// range narrower than an octave), the one nearest the range by ratio:
 //   GuessBeats(CandidatesFor(2), {})           -> 4    // 120 BPM
-//   GuessBeats(CandidatesFor(1.5), {})         -> 4    // 80 and 160 BPM, a tie: 160
-//   GuessBeats(CandidatesFor(2.4), {})         -> 4    // 100 BPM; 200 is out of range
+//   GuessBeats(CandidatesFor(1.5), {})         -> 2    // 80 BPM; 160 is past the range
+//   GuessBeats(CandidatesFor(2.4), {})         -> 4    // 100 BPM
 //   GuessBeats(CandidatesFor(1), {100, 110})   -> 2    // 120 BPM is nearest (60 is not)
 int GuessBeats(const Candidates& candidates, TempoRange range);
 
