@@ -17,6 +17,7 @@
 
 #include "core/tempo_form.h"
 #include "loops/mpeg_gapless.h"
+#include "loops/utf8.h"
 
 namespace loops {
 namespace {
@@ -281,6 +282,24 @@ LoopResult ReadLoopBytes(std::string_view bytes, std::string_view name,
     const TagLib::FileRef file(&stream, false);
     return TempoTag(file);
   });
+}
+
+std::string DisplayName(std::string_view path) {
+  if (const auto slash = path.rfind('/'); slash != std::string_view::npos) {
+    path.remove_prefix(slash + 1);
+  }
+  std::string name;
+  for (std::size_t i = 0; i < path.size();) {
+    const std::size_t length = Utf8SequenceLength(path, i);
+    if (length == 0) {
+      name += "\xEF\xBF\xBD";  // U+FFFD
+      ++i;
+    } else {
+      name.append(path.substr(i, length));
+      i += length;
+    }
+  }
+  return name;
 }
 
 bool HasAudioExtension(std::string_view name) {

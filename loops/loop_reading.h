@@ -46,6 +46,10 @@ LoopResult ReadLoopFile(const std::string& path, const LoopOptions& options);
 // The same from bytes in memory; `name` stands for the file's name (its tempo, its kind).
 LoopResult ReadLoopBytes(std::string_view bytes, std::string_view name, const LoopOptions& options);
 
+// A file's name, without its folders, as UTF-8 text to show a person: bytes that are not
+// UTF-8 become U+FFFD.
+std::string DisplayName(std::string_view path);
+
 // Whether a name ends in an audio file extension this reader takes (in any case); how a
 // folder's files are picked.
 bool HasAudioExtension(std::string_view name);

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/field_number.h"
+#include "loops/utf8.h"
 
 namespace loops {
 namespace {
@@ -20,48 +21,11 @@ std::string Number(double value) {
   return std::string(buffer, written.ptr);
 }
 
-// The length of the UTF-8 sequence starting at `i`, or 0 when it is not a valid one.
-std::size_t Utf8Length(std::string_view text, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char first = byte(i);
-  std::size_t length = 0;
-  char32_t code = 0;
-  if (first < 0x80) {
-    return 1;
-  } else if ((first & 0xE0) == 0xC0) {
-    length = 2;
-    code = first & 0x1F;
-  } else if ((first & 0xF0) == 0xE0) {
-    length = 3;
-    code = first & 0x0F;
-  } else if ((first & 0xF8) == 0xF0) {
-    length = 4;
-    code = first & 0x07;
-  } else {
-    return 0;
-  }
-  if (i + length > text.size()) {
-    return 0;
-  }
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) {
-      return 0;
-    }
-    code = (code << 6) | (byte(i + k) & 0x3F);
-  }
-  // No overlong forms, no surrogates, nothing past U+10FFFF.
-  static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < kLeast[length] || (code >= 0xD800 && code < 0xE000) || code > 0x10FFFF) {
-    return 0;
-  }
-  return length;
-}
-
 std::string JsonString(std::string_view text) {
   std::string out = "\"";
   for (std::size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
-    const std::size_t length = Utf8Length(text, i);
+    const std::size_t length = Utf8SequenceLength(text, i);
     char escape[8];
     if (length == 0) {
       std::snprintf(escape, sizeof escape, "\\udc%02x", c);  // a byte that is not UTF-8

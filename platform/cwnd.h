@@ -63,6 +63,9 @@ class CWnd : public CCmdTarget {
   CWnd* SetFocus();
   HICON SetIcon(HICON icon, BOOL bigIcon);
   HICON GetIcon(BOOL bigIcon) const;
+  // Whether the window takes files dropped on it from a file manager: each drop of one
+  // local file then comes as WM_DROPFILES. Other windows show "no drop" to a drag.
+  void DragAcceptFiles(BOOL accept = TRUE);
   // The window's system menu, or nullptr when its style has none. The menu lives as long
   // as the window; `revert` is not supported.
   CMenu* GetSystemMenu(BOOL revert);

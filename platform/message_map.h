@@ -41,8 +41,8 @@ struct HandlerTraits<R (C::*)(Args...)> {
 };
 
 // Calls a handler of one of the shapes the windows use: no arguments, a system
-// command (UINT, LPARAM), or the raw (WPARAM, LPARAM); returning nothing, a handle or
-// a result.
+// command (UINT, LPARAM), dropped files (HDROP), or the raw (WPARAM, LPARAM); returning
+// nothing, a handle or a result.
 template <auto Member>
 LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam) {
   using Class = typename HandlerTraits<decltype(Member)>::Class;
@@ -50,6 +50,8 @@ LRESULT Invoke(CCmdTarget& target, WPARAM wParam, LPARAM lParam) {
   const auto call = [&]() -> decltype(auto) {
     if constexpr (std::is_invocable_v<decltype(Member), Class&>) {
       return (object.*Member)();
+    } else if constexpr (std::is_invocable_v<decltype(Member), Class&, HDROP>) {
+      return (object.*Member)(reinterpret_cast<HDROP>(wParam));
     } else if constexpr (std::is_invocable_v<decltype(Member), Class&, UINT, LPARAM>) {
       return (object.*Member)(static_cast<UINT>(wParam), lParam);
     } else {
@@ -107,6 +109,7 @@ constexpr MessageEntry CommandEntryFor(UINT id, UINT code) {
 #define ON_WM_CLOSE() ::platform::MessageEntryFor<&ThisClass::OnClose>(WM_CLOSE),
 #define ON_WM_QUERYDRAGICON() \
   ::platform::MessageEntryFor<&ThisClass::OnQueryDragIcon>(WM_QUERYDRAGICON),
+#define ON_WM_DROPFILES() ::platform::MessageEntryFor<&ThisClass::OnDropFiles>(WM_DROPFILES),
 #define ON_MESSAGE(message, memberFxn) ::platform::MessageEntryFor<&ThisClass::memberFxn>(message),
 #define ON_BN_CLICKED(id, memberFxn) \
   ::platform::CommandEntryFor<&ThisClass::memberFxn>(id, BN_CLICKED),

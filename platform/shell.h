@@ -32,7 +32,27 @@ HINSTANCE ShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
 // does not (there is no viewer for it otherwise).
 BOOL WinHelpA(HWND owner, LPCSTR helpFile, UINT command, std::uintptr_t data);
 
+// What a drop handle stands for: the dropped files' paths.
+struct HDROP__ {
+  std::vector<std::string> files;
+};
+
+// Files dropped on a window (WM_DROPFILES): with index 0xFFFFFFFF the number of files;
+// else the length of that file's path, which is copied into `file` (NUL-terminated, cut to
+// `size` bytes) when `file` is given. The path is bytes, as the file system names it.
+UINT DragQueryFileA(HDROP drop, UINT index, LPSTR file, UINT size);
+// The drop belongs to the platform, which frees it when the message has been handled;
+// this is here for the windows' code, and does nothing.
+void DragFinish(HDROP drop);
+
 namespace platform {
+
+// The local files of a drag's "text/uri-list": file: URIs without a host or on
+// "localhost", percent-decoded to the path's bytes. Comments and other schemes are left
+// out:
+//   "file:///home/me/caf%E9.wav\r\n"  -> {"/home/me/caf\xE9.wav"}
+//   "https://example.org/a.wav\r\n"   -> {}
+std::vector<std::string> LocalFilesFromUriList(std::string_view uriList);
 
 // The program's data directories, most important first.
 std::vector<std::string> DataDirectories();

@@ -15,6 +15,7 @@ using LRESULT = std::intptr_t;
 using INT_PTR = std::intptr_t;
 using DWORD = std::uint32_t;
 using LPCSTR = const char*;
+using LPSTR = char*;
 
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
@@ -31,6 +32,8 @@ struct HMENU__;
 using HMENU = HMENU__*;
 struct HINSTANCE__;
 using HINSTANCE = HINSTANCE__*;
+struct HDROP__;
+using HDROP = HDROP__*;
 
 struct RECT {
   int left = 0;
@@ -57,6 +60,7 @@ inline constexpr UINT WM_PAINT = 0x0105;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0106;
 inline constexpr UINT WM_QUERYDRAGICON = 0x0107;
 inline constexpr UINT WM_SETICON = 0x0108;
+inline constexpr UINT WM_DROPFILES = 0x0109;
 inline constexpr UINT BM_GETCHECK = 0x0201;
 inline constexpr UINT BM_SETCHECK = 0x0202;
 

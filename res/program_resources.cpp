@@ -97,6 +97,9 @@ const platform::ResourceSet& ProgramResources() {
       {AboutWindow(), MainWindow(), SubdivisionWindow()},
       {
           {IDS_ABOUTBOX, "&A propos de tremlet..."},
+          {IDS_FILE_UNUSABLE, "\u201C%1\u201D cannot be used. %2"},
+          {IDS_LENGTH_ESTIMATED,
+           "Its length is only an estimate: an MP3 without its encoder's delay and padding."},
           // The framework's message when help cannot start; it came with the program in French.
           {AFX_IDP_FAILED_TO_LAUNCH_HELP, "Le démarrage de l'aide a échoué."},
       },

@@ -14,6 +14,8 @@
 
 // Strings.
 #define IDS_ABOUTBOX 101
+#define IDS_FILE_UNUSABLE 104     // a dropped file: %1 its name, %2 the cause
+#define IDS_LENGTH_ESTIMATED 105  // the cause for an MP3 whose length is estimated
 
 // The system-menu command that opens the About window.
 #define IDM_ABOUTBOX 0x0010

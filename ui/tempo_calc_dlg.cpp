@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tempo_calc_dlg.h"
 
+#include "core/field_number.h"
+#include "loops/loop_reading.h"
 #include "platform/cmenu.h"
 #include "platform/cwinapp.h"
 #include "platform/gdi.h"
@@ -23,6 +25,7 @@ ON_BN_CLICKED(IDC_ABOUT, OnAboutButton)
 ON_BN_CLICKED(IDC_COMPUTE_TEMPO, OnComputeTempo)
 ON_BN_CLICKED(IDC_COMPUTE_PERIOD, OnComputePeriod)
 ON_BN_CLICKED(IDC_HELP_PAGE, OnHelpButton)
+ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
 CTempoCalcDlg::CTempoCalcDlg(CWnd* parent)
@@ -58,6 +61,8 @@ BOOL CTempoCalcDlg::OnInitDialog() {
   m_period.SetWindowText(defaults.periodText);
   m_beats.SetWindowText(defaults.beatsText);
   m_tempo.SetWindowText(defaults.tempoText);
+
+  DragAcceptFiles(TRUE);
 
   return TRUE;  // the focus goes to the first tab stop, "About"
 }
@@ -140,4 +145,28 @@ void CTempoCalcDlg::OnComputePeriod() {
 
 void CTempoCalcDlg::OnHelpButton() {
   ShellExecuteA(nullptr, "open", kHelpPage, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CTempoCalcDlg::OnDropFiles(HDROP drop) {
+  std::string path(DragQueryFileA(drop, 0, nullptr, 0), '\0');
+  DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size() + 1));
+  DragFinish(drop);
+
+  // Only the form changes, as a user typing would: nothing is computed until a click.
+  const loops::LoopResult loop = loops::ReadLoopFile(path, {});
+  std::string problem = loop.error;
+  if (loop.reading && !loop.reading->exact) {
+    problem = platform::LoadResourceString(IDS_LENGTH_ESTIMATED);
+  }
+  if (!problem.empty()) {
+    std::string message = platform::LoadResourceString(IDS_FILE_UNUSABLE);
+    message.replace(message.find("%1"), 2, loops::DisplayName(path));
+    message.replace(message.find("%2"), 2, problem);
+    AfxMessageBox(message);
+    return;
+  }
+  m_period.SetWindowText(core::FormatFieldNumberExactly(loop.reading->seconds));
+  if (loop.reading->beatsFrom != loops::BeatsSource::Guess) {
+    m_beats.SetWindowText(core::FormatFieldNumberExactly(loop.reading->beats));
+  }
 }

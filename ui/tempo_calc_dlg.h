@@ -2,7 +2,8 @@
 #pragma once
 
 // The main calculator window: the form's three fields and two check boxes, the two
-// compute commands, About and Help.
+// compute commands, About and Help; and a loop file dropped on it, whose exact length
+// (and beat count, when the file says it) fill the form.
 
 #include <string>
 
@@ -27,6 +28,7 @@ class CTempoCalcDlg : public CDialog {
   void OnComputeTempo();
   void OnComputePeriod();
   void OnHelpButton();
+  void OnDropFiles(HDROP drop);
 
   DECLARE_MESSAGE_MAP()
 

@@ -178,6 +178,12 @@ HICON CWnd::GetIcon(BOOL bigIcon) const {
   return bigIcon ? m_hWnd->bigIcon : m_hWnd->smallIcon;
 }
 
+void CWnd::DragAcceptFiles(BOOL accept) {
+  if (m_hWnd != nullptr && m_hWnd->host != nullptr && IsTopLevel(m_hWnd)) {
+    m_hWnd->host->AcceptFiles(accept != FALSE);
+  }
+}
+
 CMenu* CWnd::GetSystemMenu(BOOL /*revert*/) {
   if (m_hWnd == nullptr || m_hWnd->host == nullptr || !IsTopLevel(m_hWnd)) {
     return nullptr;

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -20,6 +23,7 @@
 #include "platform/qt/gdi_objects.h"
 #include "platform/qt/input_filter.h"
 #include "platform/qt/open_dialogs.h"
+#include "platform/shell.h"
 
 namespace platform {
 namespace {
@@ -76,6 +80,31 @@ void DialogWidget::closeEvent(QCloseEvent* event) {
   // goes only through EndDialog.
   event->ignore();
   host_.Dialog().SendMessage(WM_CLOSE);
+}
+
+void DialogWidget::dragEnterEvent(QDragEnterEvent* event) {
+  if (host_.TakesDrop(*event->mimeData())) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void DialogWidget::dragMoveEvent(QDragMoveEvent* event) {
+  if (host_.TakesDrop(*event->mimeData())) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void DialogWidget::dropEvent(QDropEvent* event) {
+  if (!host_.TakesDrop(*event->mimeData())) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  host_.Drop(*event->mimeData());
 }
 
 void DialogWidget::mousePressEvent(QMouseEvent* event) {
@@ -211,6 +240,8 @@ void DialogHost::CreateControl(const ControlTemplate& control) {
       edit->setAlignment(((control.style & ES_RIGHT) != 0 ? Qt::AlignRight : Qt::AlignLeft) |
                          Qt::AlignVCenter);
       edit->setReadOnly((control.style & ES_READONLY) != 0);
+      // An edit control takes no drops: a file dragged over it goes to its window.
+      edit->setAcceptDrops(false);
       edit->setText(ControlText(control));
       widget = edit;
       break;
@@ -297,6 +328,36 @@ void DialogHost::UpdateDefaultLook() {
 void DialogHost::SendCommand(int id, UINT code, HWND control) {
   dialog_.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), code),
                       reinterpret_cast<LPARAM>(control));
+}
+
+void DialogHost::AcceptFiles(bool accept) {
+  acceptsFiles_ = accept;
+  if (QWidget* widget = window_.widget) {
+    widget->setAcceptDrops(accept);
+  }
+}
+
+namespace {
+
+std::vector<std::string> DroppedFiles(const QMimeData& data) {
+  const QByteArray uris = data.data(QStringLiteral("text/uri-list"));
+  return LocalFilesFromUriList(
+      std::string_view(uris.constData(), static_cast<std::size_t>(uris.size())));
+}
+
+}  // namespace
+
+bool DialogHost::TakesDrop(const QMimeData& data) const {
+  return acceptsFiles_ && window_.enabled && DroppedFiles(data).size() == 1;
+}
+
+void DialogHost::Drop(const QMimeData& data) {
+  // The drag's source waits until the drop event returns; what the window does with the
+  // files (a message box, say) comes after, from the event loop.
+  QTimer::singleShot(0, window_.widget, [this, files = DroppedFiles(data)] {
+    HDROP__ drop{files};
+    dialog_.SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(&drop), 0);
+  });
 }
 
 void DialogHost::PopUpSystemMenu(std::optional<QPoint> at) {

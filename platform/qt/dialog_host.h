@@ -4,6 +4,7 @@
 // One modal run of a dialog, from creating its window to destroying it.
 
 #include <QEventLoop>
+#include <QMimeData>
 #include <QPoint>
 #include <QWidget>
 #include <memory>
@@ -28,6 +29,9 @@ class DialogWidget : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
@@ -61,6 +65,12 @@ class DialogHost {
   // Shows the focused push button, else the template's default one, as the default.
   void UpdateDefaultLook();
 
+  // Files dropped from a file manager: one local file at a time, while the window takes
+  // input; anything else shows "no drop".
+  void AcceptFiles(bool accept);
+  bool TakesDrop(const QMimeData& data) const;
+  void Drop(const QMimeData& data);
+
   // nullptr when the template has no system menu.
   CMenu* SystemMenu() { return systemMenu_ ? &systemMenu_->Menu() : nullptr; }
   // Pops the system menu up at a desktop position, if the window has one; the window's
@@ -81,6 +91,7 @@ class DialogHost {
   std::optional<platform::SystemMenu> systemMenu_;
   BaseUnits units_;
   QEventLoop loop_;
+  bool acceptsFiles_ = false;
   bool running_ = false;
   bool ended_ = false;
   int result_ = 0;

@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -17,7 +20,9 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "platform/cmenu.h"
@@ -411,6 +416,67 @@ std::vector<int> WindowIconSizes(HWND window) {
   }
   std::sort(sizes.begin(), sizes.end());
   return sizes;
+}
+
+DragData FilesDrag(const std::vector<std::string>& paths) {
+  DragData data{"text/uri-list", {}};
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (const std::string& path : paths) {
+    data.bytes += "file://";
+    for (const char c : path) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (std::isalnum(byte) || std::strchr("/-._~", c) != nullptr) {
+        data.bytes += c;
+      } else {
+        data.bytes += '%';
+        data.bytes += kHex[byte >> 4];
+        data.bytes += kHex[byte & 15];
+      }
+    }
+    data.bytes += "\r\n";
+  }
+  return data;
+}
+
+DragData TextDrag(const std::string& text) {
+  return {"text/plain", text};
+}
+
+namespace {
+
+// Sends a drag's entry (and with `drop`, the drop) where a user would point.
+bool Drag(HWND control, const DragData& data, bool drop) {
+  QWidget* widget = WidgetOf(control);
+  if (widget == nullptr) {
+    return false;
+  }
+  QMimeData mime;
+  mime.setData(QString::fromStdString(data.mimeType),
+               QByteArray(data.bytes.data(), static_cast<qsizetype>(data.bytes.size())));
+  const QPointF at = QRectF(widget->rect()).center();
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &enter);
+  if (!enter.isAccepted()) {
+    return false;
+  }
+  if (!drop) {
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(widget, &leave);
+    return true;
+  }
+  QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &dropped);
+  return dropped.isAccepted();
+}
+
+}  // namespace
+
+bool TakesDrag(HWND control, const DragData& data) {
+  return Drag(control, data, false);
+}
+
+bool DropOn(HWND control, const DragData& data) {
+  return Drag(control, data, true);
 }
 
 std::optional<MessageBoxView> ActiveMessageBox() {

@@ -97,6 +97,21 @@ void SetMinimized(HWND window, bool minimized);
 // The sizes of the icon the window shows in the task bar and window list.
 std::vector<int> WindowIconSizes(HWND window);
 
+// What a drag carries, by MIME type.
+struct DragData {
+  std::string mimeType;
+  std::string bytes;
+};
+// A file manager's drag of local files: "text/uri-list" with their file: URIs, every
+// byte of a path that is not plain ASCII percent-encoded.
+DragData FilesDrag(const std::vector<std::string>& paths);
+DragData TextDrag(const std::string& text);
+// Drags the data over the control (or the window) at its middle: whether it would be
+// taken, rather than "no drop" shown.
+bool TakesDrag(HWND control, const DragData& data);
+// Drops it there; true when taken. The window acts on it once events are processed.
+bool DropOn(HWND control, const DragData& data);
+
 enum class MessageIcon { None, Stop, Question, Exclamation, Information };
 
 struct MessageBoxView {
