@@ -17,13 +17,15 @@ source "$(dirname "$e2e")/checks.sh"
 
 expect "cmake --install" cmake --install "$build" --prefix "$prefix"
 expect "the program in bin" test -x "$prefix/bin/tremlet"
+expect "the loop tool in bin" test -x "$prefix/bin/tremlet-loop"
+expect "the installed loop tool runs" "$prefix/bin/tremlet-loop" --version
 expect "the help page" test -f "$prefix/share/tremlet/drive_c/audio/velmora/help/GARNEK_1.0_english.html"
 expect "the site shortcut" test -f "$prefix/share/tremlet/drive_c/audio/velmora/tremlet/velmora.url"
 for size in 16 24 32 48 64 128 256; do
   expect "the ${size} px icon" test -f "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
 expect "the scalable icon" test -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
-expect "the manual page" test -f "$prefix/share/man/man1/tremlet.1"
+expect "the manual pages" test -f "$prefix/share/man/man1/tremlet.1" -a -f "$prefix/share/man/man1/tremlet-loop.1"
 expect "a valid desktop entry" desktop-file-validate "$prefix/share/applications/$id.desktop"
 expect "valid AppStream metadata" appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 catalog=$(mktemp -d)
