@@ -23,4 +23,15 @@ PixelRect ToPixels(const DialogRect& rect, const BaseUnits& units) {
           MulDiv(rect.width, units.horizontal, 4), MulDiv(rect.height, units.vertical, 8)};
 }
 
+int HorizontalUnitFor(int dialogWidth, int pixels, int atLeast) {
+  int unit = atLeast;
+  if (dialogWidth <= 0) {
+    return unit;
+  }
+  while (MulDiv(dialogWidth, unit, 4) < pixels) {
+    ++unit;
+  }
+  return unit;
+}
+
 }  // namespace platform

@@ -39,4 +39,11 @@ int MulDiv(int a, int b, int c);
 
 PixelRect ToPixels(const DialogRect& rect, const BaseUnits& units);
 
+// The smallest horizontal base unit from `atLeast` up at which something `dialogWidth`
+// units wide is at least `pixels` wide, so that a text wider than the template's font
+// made it still fits:
+//   HorizontalUnitFor(60, 105, 7) -> 7    // 60 units are 105 px at 7
+//   HorizontalUnitFor(60, 112, 7) -> 8    // and 120 px at 8
+int HorizontalUnitFor(int dialogWidth, int pixels, int atLeast);
+
 }  // namespace platform

@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <algorithm>
 #include <limits>
@@ -23,6 +25,7 @@
 #include "platform/qt/gdi_objects.h"
 #include "platform/qt/input_filter.h"
 #include "platform/qt/open_dialogs.h"
+#include "platform/qt/widget_text.h"
 #include "platform/shell.h"
 
 namespace platform {
@@ -186,15 +189,11 @@ void DialogHost::CreateWindow() {
   const QFontMetrics metrics(font);
   units_ =
       BaseUnitsFromFont(metrics.horizontalAdvance(QString::fromLatin1(kLetters)), metrics.height());
-  const PixelRect client = ToPixels(template_.rect, units_);
-  if ((template_.style & WS_THICKFRAME) != 0) {
-    widget->resize(client.width, client.height);
-  } else {
-    widget->setFixedSize(client.width, client.height);
-  }
   for (const ControlTemplate& control : template_.controls) {
     CreateControl(control);
   }
+  LayOut();
+  FitTexts();
   // Mnemonics of statics move the focus to the next control, which Qt calls the buddy.
   for (std::size_t i = 0; i + 1 < controls_.size(); ++i) {
     if (auto* label = qobject_cast<QLabel*>(controls_[i]->widget.data());
@@ -269,13 +268,6 @@ void DialogHost::CreateControl(const ControlTemplate& control) {
     }
   }
 
-  const PixelRect rect = ToPixels(control.rect, units_);
-  if (record->kind == WindowKind::StaticIcon) {
-    const QSize size = qobject_cast<QLabel*>(widget)->pixmap().size();
-    widget->setGeometry(rect.x, rect.y, size.width(), size.height());
-  } else {
-    widget->setGeometry(ToQRect(rect));
-  }
   const bool tabStop = (control.style & WS_TABSTOP) != 0;
   if (record->kind == WindowKind::Static || record->kind == WindowKind::StaticIcon) {
     widget->setFocusPolicy(Qt::NoFocus);
@@ -286,6 +278,64 @@ void DialogHost::CreateControl(const ControlTemplate& control) {
   widget->setVisible((control.style & WS_VISIBLE) != 0);
   record->widget = widget;
   controls_.push_back(std::move(record));
+}
+
+void DialogHost::LayOut() {
+  const PixelRect client = ToPixels(template_.rect, units_);
+  if ((template_.style & WS_THICKFRAME) != 0) {
+    window_.widget->resize(client.width, client.height);
+  } else {
+    window_.widget->setFixedSize(client.width, client.height);
+  }
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    QWidget* widget = controls_[i]->widget;
+    const PixelRect rect = ToPixels(template_.controls[i].rect, units_);
+    if (controls_[i]->kind == WindowKind::StaticIcon) {
+      // An icon static shows the icon at its own size, from the control's corner.
+      const QSize size = qobject_cast<QLabel*>(widget)->pixmap().deviceIndependentSize().toSize();
+      widget->setGeometry(rect.x, rect.y, size.width(), size.height());
+    } else {
+      widget->setGeometry(ToQRect(rect));
+    }
+  }
+}
+
+void DialogHost::FitTexts() {
+  // Base units from the font's average letter fit the template's own font; a desktop's
+  // font may set some words wider than that. Each text needs its advance and what the
+  // style puts beside it (a check box's box, a button's bevel).
+  int unit = units_.horizontal;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    QWidget* widget = controls_[i]->widget;
+    const QString text = VisibleText(*controls_[i]);
+    if (text.isEmpty()) {
+      continue;
+    }
+    int room = widget->width();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      QStyleOptionButton option;
+      option.initFrom(button);
+      option.text = button->text();
+      const bool checkBox = controls_[i]->kind == WindowKind::CheckBox;
+      room = widget->style()
+                 ->subElementRect(
+                     checkBox ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents,
+                     &option, widget)
+                 .width();
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+      if (label->wordWrap()) {
+        continue;  // room for more lines
+      }
+      room = label->contentsRect().width();
+    }
+    const int needed =
+        QFontMetrics(widget->font()).horizontalAdvance(text) + widget->width() - room;
+    unit = std::max(unit, HorizontalUnitFor(template_.controls[i].rect.width, needed, unit));
+  }
+  if (unit != units_.horizontal) {
+    units_.horizontal = unit;
+    LayOut();
+  }
 }
 
 HWND DialogHost::NextTabStop(HWND from, bool backward) {

@@ -80,6 +80,10 @@ class DialogHost {
  private:
   void CreateWindow();
   void CreateControl(const ControlTemplate& control);
+  // Widens the horizontal unit until every text shows whole, then sizes and places the
+  // window and its controls from the units.
+  void FitTexts();
+  void LayOut();
   void Place();
   void Destroy();
 

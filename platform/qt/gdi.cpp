@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gdi.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -11,9 +14,21 @@
 
 namespace platform {
 
+int IconSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const qreal dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96;
+  return std::max(32, qRound(32 * dpi / 96));
+}
+
+QPixmap LargeImage(const HICON__& icon, qreal pixelRatio) {
+  return icon.icon.pixmap(QSize(IconSize(), IconSize()), pixelRatio);
+}
+
 QPixmap IconPixmap(UINT groupId) {
   HICON icon = LoadIconA(nullptr, MAKEINTRESOURCE(groupId));
-  return icon != nullptr ? icon->large : QPixmap();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return icon != nullptr ? LargeImage(*icon, screen != nullptr ? screen->devicePixelRatio() : 1)
+                         : QPixmap();
 }
 
 }  // namespace platform
@@ -35,10 +50,6 @@ HICON LoadIconA(HINSTANCE /*instance*/, LPCSTR name) {
       continue;
     }
     icon->icon.addPixmap(picture);
-    if (icon->large.isNull() || picture.width() == platform::kIconSize ||
-        (icon->large.width() != platform::kIconSize && picture.width() > icon->large.width())) {
-      icon->large = picture;
-    }
   }
   return loaded.emplace(id, std::move(icon)).first->second.get();
 }
@@ -47,7 +58,8 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon) {
   if (m_hDC == nullptr || m_hDC->painter == nullptr || icon == nullptr) {
     return FALSE;
   }
-  m_hDC->painter->drawPixmap(x, y, icon->large);
+  m_hDC->painter->drawPixmap(
+      x, y, platform::LargeImage(*icon, m_hDC->painter->device()->devicePixelRatioF()));
   return TRUE;
 }
 
@@ -68,7 +80,7 @@ int GetSystemMetrics(int index) {
   switch (index) {
     case SM_CXICON:
     case SM_CYICON:
-      return platform::kIconSize;
+      return platform::IconSize();
     default:
       return 0;
   }

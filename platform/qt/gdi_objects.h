@@ -10,8 +10,7 @@
 #include "platform/win_defs.h"
 
 struct HICON__ {
-  QIcon icon;     // every image of the group
-  QPixmap large;  // the SM_CXICON x SM_CYICON image, or the largest
+  QIcon icon;  // every image of the group
 };
 
 struct HDC__ {
@@ -20,9 +19,14 @@ struct HDC__ {
 
 namespace platform {
 
-inline constexpr int kIconSize = 32;
+// SM_CXICON: 32 pixels at the usual 96 dots per inch, more where the desktop's fonts are
+// set at a higher resolution (64 at 192), as the dialogs grow with their font.
+int IconSize();
 
-// The large image of an icon group, or a null pixmap.
+// An icon's large image, IconSize() across, for a screen of that pixel ratio.
+QPixmap LargeImage(const HICON__& icon, qreal pixelRatio);
+
+// The large image of an icon group for the primary screen, or a null pixmap.
 QPixmap IconPixmap(UINT groupId);
 
 }  // namespace platform

@@ -32,4 +32,19 @@ void SetWidgetText(QWidget& widget, const QString& text) {
   }
 }
 
+QString VisibleText(const HWND__& control) {
+  const QWidget* widget = control.widget;
+  if (widget == nullptr || control.kind == WindowKind::Edit ||
+      control.kind == WindowKind::StaticIcon || control.kind == WindowKind::Dialog) {
+    return {};
+  }
+  QString text = WidgetText(*widget);
+  if (control.kind != WindowKind::Static || (control.style & SS_NOPREFIX) == 0) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(u'&')
+        .replace(QStringLiteral("\x01"), QStringLiteral("&"));
+  }
+  return text;
+}
+
 }  // namespace platform

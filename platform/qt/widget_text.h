@@ -7,9 +7,15 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/qt/window_handle.h"
+
 namespace platform {
 
 QString WidgetText(const QWidget& widget);
 void SetWidgetText(QWidget& widget, const QString& text);
+
+// What a control shows of its text: without the mnemonic marks, "&&" as "&" (a static
+// with SS_NOPREFIX shows its text as it is); empty for controls without text to show.
+QString VisibleText(const HWND__& control);
 
 }  // namespace platform

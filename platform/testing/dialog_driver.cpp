@@ -400,6 +400,11 @@ Image Render(HWND window) {
   return image;
 }
 
+bool SavePicture(HWND window, const std::string& path) {
+  QWidget* widget = WidgetOf(window);
+  return widget != nullptr && widget->grab().save(QString::fromStdString(path), "PNG");
+}
+
 void SetMinimized(HWND window, bool minimized) {
   if (QWidget* widget = WidgetOf(window)) {
     widget->setWindowState(minimized ? Qt::WindowMinimized : Qt::WindowNoState);

@@ -70,7 +70,19 @@ key() { xdotool key --clearmodifiers "$@"; sleep 0.15; }
 units_to_px() { echo $((($1 * $2 + $3 / 2) / $3)); }  # units_to_px VALUE BASE DIVISOR
 px() { units_to_px "$1" "$bx" 4; }
 py() { units_to_px "$1" "$by" 8; }
-size_px() { echo "$(px "$1")x$(py "$2")"; }  # size_px W H
+# A window's base units, from its size in pixels and its template's in dialog units. The
+# vertical unit is the font's height; the horizontal one may have grown, window by window,
+# until every text fits. Both 0 when the size matches no whole units.
+units_of() {  # units_of WINDOW TEMPLATE_W TEMPLATE_H -> sets bx and by
+  local size
+  size=$(size_of "$1")
+  bx=0
+  by=0
+  for u in $(seq 3 48); do
+    [ "$(units_to_px "$2" "$u" 4)" -eq "${size%x*}" ] && [ "$bx" -eq 0 ] && bx=$u
+    [ "$(units_to_px "$3" "$u" 8)" -eq "${size#*x}" ] && [ "$by" -eq 0 ] && by=$u
+  done
+}
 click_at() {  # click_at WINDOW X Y W H: the middle of a control's rectangle
   xdotool mousemove --window "$1" $(($(px "$2") + $(px "$4") / 2)) \
     $(($(py "$3") + $(py "$5") / 2)) click 1
@@ -99,16 +111,9 @@ await_window main "the main window appears" '^velmora Tremlet 1.0$'
 sleep 0.3
 focus "$main"
 
-# Base units from the main window's size in pixels.
-size=$(size_of "$main")
-read -r main_w main_h <<< "$main_size"
-bx=0
-by=0
-for u in $(seq 3 32); do
-  [ "$(units_to_px "$main_w" "$u" 4)" -eq "${size%x*}" ] && bx=$u
-  [ "$(units_to_px "$main_h" "$u" 8)" -eq "${size#*x}" ] && by=$u
-done
-echo "main window ${size} pixels: base units ${bx} x ${by}"
+units_of "$main" $main_size
+main_by=$by
+echo "main window $(size_of "$main") pixels: base units ${bx} x ${by}"
 check "main window size matches its template in dialog units" "$((bx > 0 && by > 0))" 1
 shot "$main" main-window
 # The command line is ignored: with "-platform offscreen" read, no window would be here.
@@ -125,7 +130,9 @@ xdotool type 3
 click_at "$main" ${at[compute_tempo]}
 await_window sub "the subdivision window opens" '^velmora Tremlet NTH$'
 if [ -n "$sub" ]; then
-  check "subdivision window size" "$(size_of "$sub")" "$(size_px $subdivision_size)"
+  units_of "$sub" $subdivision_size
+  check "subdivision window size matches its template in the dialog font" \
+    "$((bx > 0)) $by" "1 $main_by"
   shot "$sub" subdivision-window
   focus "$sub"
   rows=""
@@ -138,6 +145,7 @@ if [ -n "$sub" ]; then
   check "Escape closes the subdivision window" "$?" 0
 fi
 focus "$main"
+units_of "$main" $main_size
 check "tempo of a 3 s loop of 4 beats" "$(read_field "$main" ${at[tempo]})" 80.000
 
 # A period from a tempo, by the keyboard: Alt+D turns the subdivisions off, Alt+P computes.
@@ -161,13 +169,15 @@ if [ -n "$box" ]; then
   wait_gone '^tremlet$'
 fi
 focus "$main"
+units_of "$main" $main_size
 check "the tempo field is unchanged after invalid data" "$(read_field "$main" ${at[tempo]})" 90
 
 # About: Escape opens the site shortcut and leaves the window open; OK closes it.
 click_at "$main" ${at[about]}
 await_window about "About opens" '^About Tremlet.exe$'
 if [ -n "$about" ]; then
-  check "About window size" "$(size_of "$about")" "$(size_px $about_size)"
+  units_of "$about" $about_size
+  check "About window size matches its template in the dialog font" "$((bx > 0)) $by" "1 $main_by"
   shot "$about" about-window
   focus "$about"
   key Escape
@@ -182,6 +192,7 @@ fi
 # The system menu, opened with Alt+Space: its last item opens About. The focus is in a
 # field first, so that an "a" reaching the window instead of the menu would be typed there.
 focus "$main"
+units_of "$main" $main_size
 click_at "$main" ${at[period]}
 key alt+space
 sleep 0.3
@@ -193,10 +204,12 @@ if [ -n "$about" ]; then
   wait_gone '^About Tremlet.exe$'
 fi
 focus "$main"
+units_of "$main" $main_size
 check "and nothing was typed into the field" "$(read_field "$main" ${at[period]})" 2.667
 
 # Help opens the English help page through the desktop.
 focus "$main"
+units_of "$main" $main_size
 key alt+h
 sleep 0.5
 check "Help opens the help page" "$(tail -n 1 "$OPENED_LOG" | sed 's|.*/drive_c/|drive_c/|')" \
@@ -204,6 +217,7 @@ check "Help opens the help page" "$(tail -n 1 "$OPENED_LOG" | sed 's|.*/drive_c/
 
 # Escape ends the program.
 focus "$main"
+units_of "$main" $main_size
 key Escape
 ended=no
 for _ in $(seq 100); do

@@ -36,4 +36,13 @@ TEST(DialogUnits, RectanglesScaleByQuartersAndEighths) {
   EXPECT_EQ(platform::ToPixels({0, 0, 241, 125}, {7, 14}), (PixelRect{0, 0, 422, 219}));
 }
 
+TEST(DialogUnits, TheHorizontalUnitGrowsUntilTheTextFits) {
+  EXPECT_EQ(platform::HorizontalUnitFor(60, 105, 7), 7);
+  EXPECT_EQ(platform::HorizontalUnitFor(60, 106, 7), 8);
+  EXPECT_EQ(platform::HorizontalUnitFor(60, 120, 7), 8);
+  EXPECT_EQ(platform::HorizontalUnitFor(60, 121, 7), 9);
+  EXPECT_EQ(platform::HorizontalUnitFor(60, 10, 7), 7);  // never narrower
+  EXPECT_EQ(platform::HorizontalUnitFor(0, 50, 7), 7);   // nothing to widen
+}
+
 }  // namespace
