@@ -21,11 +21,11 @@
 
 #include "platform/cdialog.h"
 #include "platform/gdi.h"
-#include "platform/placement.h"
 #include "platform/qt/gdi_objects.h"
 #include "platform/qt/input_filter.h"
 #include "platform/qt/open_dialogs.h"
 #include "platform/qt/widget_text.h"
+#include "platform/qt/window_placement.h"
 #include "platform/shell.h"
 
 namespace platform {
@@ -46,26 +46,6 @@ QFont DialogQFont(const DialogFont& font) {
 
 QRect ToQRect(const PixelRect& rect) {
   return {rect.x, rect.y, rect.width, rect.height};
-}
-
-PixelRect ToPixelRect(const QRect& rect) {
-  return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
-std::vector<Monitor> Monitors() {
-  std::vector<Monitor> monitors;
-  QScreen* primary = QGuiApplication::primaryScreen();
-  if (primary != nullptr) {
-    monitors.push_back(
-        {ToPixelRect(primary->geometry()), ToPixelRect(primary->availableGeometry())});
-  }
-  for (QScreen* screen : QGuiApplication::screens()) {
-    if (screen != primary) {
-      monitors.push_back(
-          {ToPixelRect(screen->geometry()), ToPixelRect(screen->availableGeometry())});
-    }
-  }
-  return monitors;
 }
 
 // "&&" is a literal ampersand in both conventions, so the text carries over as it is.
@@ -421,13 +401,7 @@ void DialogHost::Place() {
   // Templates at 0, 0 without centring or absolute alignment (all of ours) are centred:
   // over the owner, kept inside its monitor's work area; without one, in the primary
   // monitor's work area.
-  QWidget* widget = window_.widget;
-  std::optional<PixelRect> ownerRect;
-  if (QWidget* ownerWidget = WidgetOf(owner_)) {
-    ownerRect = ToPixelRect(ownerWidget->frameGeometry());
-  }
-  const Point position = PlaceDialog({widget->width(), widget->height()}, ownerRect, Monitors());
-  widget->move(position.x, position.y);
+  PlaceCentred(*window_.widget, WidgetOf(owner_));
 }
 
 INT_PTR DialogHost::Run() {

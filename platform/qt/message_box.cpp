@@ -4,6 +4,7 @@
 
 #include "platform/cwinapp.h"
 #include "platform/qt/open_dialogs.h"
+#include "platform/qt/window_placement.h"
 #include "platform/resources.h"
 
 namespace {
@@ -47,6 +48,9 @@ int AfxMessageBox(std::string_view text, UINT type, UINT /*helpId*/) {
   box.setDefaultButton(ok);
   box.setEscapeButton(cancel != nullptr ? cancel : ok);
   box.setWindowModality(ownerWidget != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+  // Qt lays the box out when it shows it; it is placed as the dialogs are, over its owner.
+  box.adjustSize();
+  platform::PlaceCentred(box, ownerWidget);
 
   platform::SetTopLevelEnabled(owner, false);
   box.exec();

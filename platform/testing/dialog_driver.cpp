@@ -308,6 +308,24 @@ PixelRect ScreenGeometry(HWND window) {
   return {origin.x(), origin.y(), widget->width(), widget->height()};
 }
 
+PixelRect FrameGeometry(HWND window) {
+  const QWidget* widget = WidgetOf(window);
+  if (widget == nullptr) {
+    return {};
+  }
+  const QRect frame = widget->frameGeometry();
+  return {frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
+std::optional<PixelRect> MessageBoxFrame() {
+  const QMessageBox* box = OpenMessageBox();
+  if (box == nullptr) {
+    return std::nullopt;
+  }
+  const QRect frame = box->frameGeometry();
+  return PixelRect{frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
 PixelRect PrimaryWorkArea() {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   return {area.x(), area.y(), area.width(), area.height()};

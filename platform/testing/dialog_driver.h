@@ -69,6 +69,9 @@ bool IsVisible(HWND window);
 bool IsTransientFor(HWND window, HWND owner);
 bool HasOwnTaskBarEntry(HWND window);
 PixelRect ScreenGeometry(HWND window);  // client area, desktop pixels
+PixelRect FrameGeometry(HWND window);   // a window with its frame, desktop pixels
+// The open message box with its frame; nothing when none is open.
+std::optional<PixelRect> MessageBoxFrame();
 BaseUnits UnitsOf(HWND dialog);
 PixelRect PrimaryWorkArea();
 std::string FontFamily(HWND dialog);

@@ -101,6 +101,30 @@ read_field() {  # read_field WINDOW X Y W H -> the field's text, copied through 
   printf '%s' "$value"
 }
 size_of() { xdotool getwindowgeometry --shell "$1" | awk -F= '/WIDTH|HEIGHT/ {printf "%s%s", sep, $2; sep="x"}'; }
+# A window's frame as the window manager draws it: "x y width height" (the client's own
+# rectangle where no manager frames it).
+frame_of() {
+  local info extents x y w h l=0 r=0 t=0 b=0
+  info=$(xwininfo -id "$1")
+  x=$(awk '/Absolute upper-left X/ {print $NF}' <<< "$info")
+  y=$(awk '/Absolute upper-left Y/ {print $NF}' <<< "$info")
+  w=$(awk '/Width:/ {print $NF}' <<< "$info")
+  h=$(awk '/Height:/ {print $NF}' <<< "$info")
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ',')
+  [ -n "$extents" ] && read -r l r t b <<< "$extents"
+  echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+# Whether the first frame's centre lies within 2 pixels of the second rectangle's.
+centred_over() {  # centred_over "X Y W H" "X Y W H" -> yes, or where it is
+  local ax ay aw ah bx0 by0 bw bh dx dy
+  read -r ax ay aw ah <<< "$1"
+  read -r bx0 by0 bw bh <<< "$2"
+  dx=$(((2 * ax + aw) - (2 * bx0 + bw)))
+  dy=$(((2 * ay + ah) - (2 * by0 + bh)))
+  if [ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 4 ]; then echo yes; else echo "off by $((dx / 2)),$((dy / 2))"; fi
+}
+screen_rect() { xwininfo -root | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print 0, 0, w, h}'; }
+
 shot() { import -window "$1" "$artifacts/$2.png" 2>/dev/null || xwd -id "$1" -out "$artifacts/$2.xwd"; }
 
 "$tremlet" --style=windows -platform offscreen &
@@ -115,6 +139,8 @@ units_of "$main" $main_size
 main_by=$by
 echo "main window $(size_of "$main") pixels: base units ${bx} x ${by}"
 check "main window size matches its template in dialog units" "$((bx > 0 && by > 0))" 1
+check "the main window is centred on the screen, frame and all" \
+  "$(centred_over "$(frame_of "$main")" "$(screen_rect)")" yes
 shot "$main" main-window
 # The command line is ignored: with "-platform offscreen" read, no window would be here.
 
@@ -130,6 +156,8 @@ xdotool type 3
 click_at "$main" ${at[compute_tempo]}
 await_window sub "the subdivision window opens" '^velmora Tremlet NTH$'
 if [ -n "$sub" ]; then
+  check "the subdivision window is centred over the main window" \
+    "$(centred_over "$(frame_of "$sub")" "$(frame_of "$main")")" yes
   units_of "$sub" $subdivision_size
   check "subdivision window size matches its template in the dialog font" \
     "$((bx > 0)) $by" "1 $main_by"
@@ -163,6 +191,8 @@ key BackSpace
 key alt+t
 await_window box "invalid data shows a message box captioned tremlet" '^tremlet$'
 if [ -n "$box" ]; then
+  check "the message box is centred over the main window" \
+    "$(centred_over "$(frame_of "$box")" "$(frame_of "$main")")" yes
   shot "$box" invalid-data-box
   focus "$box"
   key Return
@@ -176,6 +206,8 @@ check "the tempo field is unchanged after invalid data" "$(read_field "$main" ${
 click_at "$main" ${at[about]}
 await_window about "About opens" '^About Tremlet.exe$'
 if [ -n "$about" ]; then
+  check "About is centred over the main window" \
+    "$(centred_over "$(frame_of "$about")" "$(frame_of "$main")")" yes
   units_of "$about" $about_size
   check "About window size matches its template in the dialog font" "$((bx > 0)) $by" "1 $main_by"
   shot "$about" about-window
@@ -189,15 +221,23 @@ if [ -n "$about" ]; then
   check "OK closes About" "$?" 0
 fi
 
-# The system menu, opened with Alt+Space: its last item opens About. The focus is in a
-# field first, so that an "a" reaching the window instead of the menu would be typed there.
+# The system menu: its last item opens About. The focus is in a field first, so that an
+# "a" reaching the window instead of the menu would be typed there. A window manager keeps
+# Alt+Space for its own window menu; there the menu opens with a right click on the
+# window's background.
 focus "$main"
 units_of "$main" $main_size
 click_at "$main" ${at[period]}
-key alt+space
+if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+  how="a right click on the background"
+  xdotool mousemove --window "$main" "$(px 165)" "$(py 85)" click 3
+else
+  how="Alt+Space"
+  key alt+space
+fi
 sleep 0.3
 key a
-await_window about "Alt+Space, then A, opens About from the system menu" '^About Tremlet.exe$'
+await_window about "$how, then A, opens About from the system menu" '^About Tremlet.exe$'
 if [ -n "$about" ]; then
   focus "$about"
   key Return

@@ -55,10 +55,11 @@ TEST(DialogOwner, NestedRunsOwnAndDisableTheirOwners) {
       EXPECT_FALSE(drive::HasOwnTaskBarEntry(innerWindow));
       EXPECT_FALSE(main.IsWindowEnabled());
       EXPECT_TRUE(inner.IsWindowEnabled());
-      EXPECT_NEAR(Centre(drive::ScreenGeometry(innerWindow)).x,
-                  Centre(drive::ScreenGeometry(mainWindow)).x, 1);
-      EXPECT_NEAR(Centre(drive::ScreenGeometry(innerWindow)).y,
-                  Centre(drive::ScreenGeometry(mainWindow)).y, 1);
+      // Frames and all: the owned window's frame centred over its owner's.
+      EXPECT_NEAR(Centre(drive::FrameGeometry(innerWindow)).x,
+                  Centre(drive::FrameGeometry(mainWindow)).x, 1);
+      EXPECT_NEAR(Centre(drive::FrameGeometry(innerWindow)).y,
+                  Centre(drive::FrameGeometry(mainWindow)).y, 1);
 
       drive::RunSoon([&] {
         const auto box = drive::ActiveMessageBox();
@@ -70,6 +71,10 @@ TEST(DialogOwner, NestedRunsOwnAndDisableTheirOwners) {
         EXPECT_EQ(box->owner, innerWindow);
         EXPECT_FALSE(inner.IsWindowEnabled());
         EXPECT_FALSE(main.IsWindowEnabled());
+        const auto boxFrame = drive::MessageBoxFrame();
+        ASSERT_TRUE(boxFrame.has_value());
+        EXPECT_NEAR(Centre(*boxFrame).x, Centre(drive::FrameGeometry(innerWindow)).x, 1);
+        EXPECT_NEAR(Centre(*boxFrame).y, Centre(drive::FrameGeometry(innerWindow)).y, 1);
         boxRan = true;
         drive::PressMessageBoxButton(box->buttons.front());
       });
@@ -120,7 +125,7 @@ TEST(DialogOwner, WithoutOwnerCentredInThePrimaryWorkArea) {
   CDialog dialog(kPlainDialog);
   platform::PixelRect geometry;
   drive::RunSoon([&] {
-    geometry = drive::ScreenGeometry(drive::ActiveDialog());
+    geometry = drive::FrameGeometry(drive::ActiveDialog());
     drive::PressKey(Key::Escape);
   });
   dialog.DoModal();
