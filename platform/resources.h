@@ -29,6 +29,9 @@ struct ResourceSet {
   // The program's name on the desktop: its folder in the data directories
   // (~/.local/share/<name>), and its name when the executable's cannot be known.
   std::string programName;
+  // Its desktop entry's name without ".desktop" ("example.tremlet.Tremlet"): the
+  // application id a Wayland compositor and the desktop's task bar know it by.
+  std::string desktopEntry;
   std::vector<DialogTemplate> dialogs;
   // UTF-8. The framework's own messages that the program can show (its help failure
   // message) are the program's too, in the program's language.

@@ -94,6 +94,7 @@ DialogTemplate AboutWindow() {
 const platform::ResourceSet& ProgramResources() {
   static const platform::ResourceSet resources{
       "tremlet",
+      TREMLET_APP_ID,
       {AboutWindow(), MainWindow(), SubdivisionWindow()},
       {
           {IDS_ABOUTBOX, "&A propos de tremlet..."},

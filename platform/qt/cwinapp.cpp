@@ -29,6 +29,10 @@ int AfxWinMain(int /*argc*/, char** argv) {
   static char* toolkitArgv[] = {
       argv != nullptr && argv[0] != nullptr ? argv[0] : fallbackName.data(), nullptr};
   QApplication toolkit(toolkitArgc, toolkitArgv);
+  // The window class is the program's name; the desktop entry it belongs to goes with
+  // the windows too, and is the application id on Wayland.
+  QGuiApplication::setDesktopFileName(
+      QString::fromStdString(platform::InstalledResources().desktopEntry));
 
   CWinApp* app = AfxGetApp();
   if (app == nullptr) {

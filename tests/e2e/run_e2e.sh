@@ -139,6 +139,8 @@ units_of "$main" $main_size
 main_by=$by
 echo "main window $(size_of "$main") pixels: base units ${bx} x ${by}"
 check "main window size matches its template in dialog units" "$((bx > 0 && by > 0))" 1
+check "the window's class is the desktop entry's StartupWMClass" \
+  "$(xprop -id "$main" WM_CLASS | sed 's/.*= //')" '"tremlet", "tremlet"'
 check "the main window is centred on the screen, frame and all" \
   "$(centred_over "$(frame_of "$main")" "$(screen_rect)")" yes
 shot "$main" main-window

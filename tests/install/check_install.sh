@@ -26,6 +26,8 @@ for size in 16 24 32 48 64 128 256; do
 done
 expect "the scalable icon" test -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 expect "the manual pages" test -f "$prefix/share/man/man1/tremlet.1" -a -f "$prefix/share/man/man1/tremlet-loop.1"
+expect "the desktop entry names the windows' class" \
+  grep -qx 'StartupWMClass=tremlet' "$prefix/share/applications/$id.desktop"
 expect "a valid desktop entry" desktop-file-validate "$prefix/share/applications/$id.desktop"
 expect "valid AppStream metadata" appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 catalog=$(mktemp -d)

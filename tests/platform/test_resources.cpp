@@ -73,6 +73,7 @@ DialogTemplate Bare() {
 const platform::ResourceSet& Set() {
   static const platform::ResourceSet set{
       kProgramName,
+      "example.tremlet.PlatformTests",
       {Keys(), Plain(), Owner(), Desktop(), Bare()},
       {{AFX_IDP_FAILED_TO_LAUNCH_HELP, kHelpFailedText}},
       {{kIcon, {{kRedIcon, sizeof kRedIcon}, {kBlueSmallIcon, sizeof kBlueSmallIcon}}}}};
