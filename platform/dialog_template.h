@@ -31,6 +31,9 @@ struct ControlTemplate {
   DialogRect rect;
   DWORD style = 0;  // WS_ and the class's own styles
   UINT iconId = 0;  // for SS_ICON statics: the icon group shown
+  // What a screen reader calls the control, where its labels alone would not say it well
+  // (a field between "at :" and "beats"); empty for the default.
+  std::string accessibleName;
 };
 
 struct DialogFont {
@@ -57,16 +60,17 @@ inline constexpr DWORD kModalDialogStyle =
     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 
 inline ControlTemplate ButtonControl(int id, std::string text, DialogRect rect, DWORD style) {
-  return {ControlClass::Button, id, std::move(text), rect, kControlStyle | style, 0};
+  return {ControlClass::Button, id, std::move(text), rect, kControlStyle | style, 0, {}};
 }
-inline ControlTemplate EditControl(int id, DialogRect rect, DWORD style) {
-  return {ControlClass::Edit, id, "", rect, kControlStyle | style, 0};
+inline ControlTemplate EditControl(int id, DialogRect rect, DWORD style,
+                                   std::string accessibleName = {}) {
+  return {ControlClass::Edit, id, "", rect, kControlStyle | style, 0, std::move(accessibleName)};
 }
 inline ControlTemplate StaticText(std::string text, DialogRect rect, DWORD style = SS_LEFT) {
-  return {ControlClass::Static, -1, std::move(text), rect, kControlStyle | style, 0};
+  return {ControlClass::Static, -1, std::move(text), rect, kControlStyle | style, 0, {}};
 }
 inline ControlTemplate StaticIcon(UINT iconId, DialogRect rect) {
-  return {ControlClass::Static, -1, "", rect, kControlStyle | SS_ICON, iconId};
+  return {ControlClass::Static, -1, "", rect, kControlStyle | SS_ICON, iconId, {}};
 }
 // At 0, 0, in the default font, "MS Sans Serif" 8 pt.
 inline DialogTemplate DialogAtOrigin(UINT id, std::string caption, int width, int height,

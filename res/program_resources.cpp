@@ -19,18 +19,19 @@ constexpr DWORD kLabel = SS_LEFT | WS_GROUP;
 constexpr DWORD kField = WS_BORDER | WS_TABSTOP | ES_RIGHT | ES_AUTOHSCROLL;
 
 // The main window's resource is an extended template with WS_EX_APPWINDOW; that is not
-// kept here, as its task-bar button follows from its having no owner.
+// kept here, as its task-bar button follows from its having no owner. The fields' names
+// for a screen reader say what their row's labels say together.
 DialogTemplate MainWindow() {
   return DialogAtOrigin(
       IDD_TEMPOCALC_DIALOG, "velmora Tremlet 1.0", 241, 125, kModalDialogStyle | WS_VISIBLE,
       {
           ButtonControl(IDC_ABOUT, "&About", {7, 102, 59, 16}, BS_DEFPUSHBUTTON | WS_TABSTOP),
           ButtonControl(IDC_HELP_PAGE, "&Help", {175, 102, 59, 16}, BS_PUSHBUTTON | WS_TABSTOP),
-          EditControl(IDC_PERIOD, {68, 7, 80, 14}, kField),
+          EditControl(IDC_PERIOD, {68, 7, 80, 14}, kField, "Period (loop time)"),
           ButtonControl(IDC_COMPUTE_TEMPO, "Compute &Tempo", {175, 7, 59, 16},
                         BS_PUSHBUTTON | WS_TABSTOP),
-          EditControl(IDC_BEATS, {68, 26, 58, 14}, kField),
-          EditControl(IDC_TEMPO, {67, 47, 80, 14}, kField),
+          EditControl(IDC_BEATS, {68, 26, 58, 14}, kField, "beats"),
+          EditControl(IDC_TEMPO, {67, 47, 80, 14}, kField, "Tempo (BPM)"),
           ButtonControl(IDC_COMPUTE_PERIOD, "Compute &Period", {175, 46, 59, 16},
                         BS_PUSHBUTTON | WS_TABSTOP),
           StaticText("Period (loop time) :", {7, 10, 60, 8}, kLabel),
@@ -66,7 +67,8 @@ DialogTemplate SubdivisionWindow() {
         StaticText(rows[i].label, {rows[i].x, 9 + 16 * i, rows[i].width, 8}, kLabel));
   }
   for (int i = 0; i < 8; ++i) {
-    d.controls.push_back(EditControl(rows[i].id, {57, 7 + 16 * i, 58, 12}, kField | ES_READONLY));
+    d.controls.push_back(EditControl(rows[i].id, {57, 7 + 16 * i, 58, 12}, kField | ES_READONLY,
+                                     std::string(rows[i].label) + " (s)"));
   }
   for (int i = 0; i < 8; ++i) {
     d.controls.push_back(StaticText("s", {119, 9 + 16 * i, 10, 10}, kLabel));

@@ -21,6 +21,7 @@
 
 #include "platform/cdialog.h"
 #include "platform/gdi.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/gdi_objects.h"
 #include "platform/qt/input_filter.h"
 #include "platform/qt/open_dialogs.h"
@@ -107,6 +108,7 @@ void DialogWidget::paintEvent(QPaintEvent* event) {
 DialogHost::DialogHost(CDialog& dialog, const DialogTemplate& dialogTemplate, HWND owner)
     : dialog_(dialog), template_(dialogTemplate), owner_(owner) {
   InstallInputFilter();
+  InstallAccessibility();
 }
 
 DialogHost::~DialogHost() {
@@ -174,14 +176,7 @@ void DialogHost::CreateWindow() {
   }
   LayOut();
   FitTexts();
-  // Mnemonics of statics move the focus to the next control, which Qt calls the buddy.
-  for (std::size_t i = 0; i + 1 < controls_.size(); ++i) {
-    if (auto* label = qobject_cast<QLabel*>(controls_[i]->widget.data());
-        label != nullptr && controls_[i]->kind == WindowKind::Static &&
-        (controls_[i]->style & SS_NOPREFIX) == 0 && controls_[i + 1]->widget) {
-      label->setBuddy(controls_[i + 1]->widget);
-    }
-  }
+  LabelFields();
 }
 
 void DialogHost::CreateControl(const ControlTemplate& control) {
@@ -222,6 +217,9 @@ void DialogHost::CreateControl(const ControlTemplate& control) {
       // An edit control takes no drops: a file dragged over it goes to its window.
       edit->setAcceptDrops(false);
       edit->setText(ControlText(control));
+      if (!control.accessibleName.empty()) {
+        edit->setAccessibleName(QString::fromStdString(control.accessibleName));
+      }
       widget = edit;
       break;
     }
@@ -315,6 +313,34 @@ void DialogHost::FitTexts() {
   if (unit != units_.horizontal) {
     units_.horizontal = unit;
     LayOut();
+  }
+}
+
+void DialogHost::LabelFields() {
+  // A label belongs to the field it stands before on the same line: the nearest static
+  // text to the field's left whose line overlaps the field's. That is the label a screen
+  // reader names with the field. (Mnemonics of statics are the input filter's, which
+  // follows the tab order.)
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i]->kind != WindowKind::Edit) {
+      continue;
+    }
+    const DialogRect& field = template_.controls[i].rect;
+    QLabel* nearest = nullptr;
+    int nearestGap = 0;
+    for (std::size_t j = 0; j < controls_.size(); ++j) {
+      const DialogRect& label = template_.controls[j].rect;
+      const bool sameLine = label.y < field.y + field.height && field.y < label.y + label.height;
+      const int gap = field.x - (label.x + label.width);
+      if (controls_[j]->kind == WindowKind::Static && sameLine && label.x < field.x &&
+          (nearest == nullptr || gap < nearestGap)) {
+        nearest = qobject_cast<QLabel*>(controls_[j]->widget.data());
+        nearestGap = gap;
+      }
+    }
+    if (nearest != nullptr) {
+      nearest->setBuddy(controls_[i]->widget);
+    }
   }
 }
 

@@ -83,6 +83,7 @@ class DialogHost {
   // Widens the horizontal unit until every text shows whole, then sizes and places the
   // window and its controls from the units.
   void FitTexts();
+  void LabelFields();
   void LayOut();
   void Place();
   void Destroy();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/system_menu.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QWindow>
 
@@ -20,7 +21,14 @@ void SystemMenu::PopUp(CWnd& dialog, QWidget& window, QPoint at) const {
     if ((item.flags & MF_SEPARATOR) != 0) {
       menu.addSeparator();
     } else {
-      menu.addAction(QString::fromStdString(item.text))->setData(item.id);
+      // A tab sets off the item's key: shown beside it, not part of its name.
+      const QString text = QString::fromStdString(item.text);
+      QAction* action = menu.addAction(text.section(u'\t', 0, 0));
+      action->setData(item.id);
+      if (text.contains(u'\t')) {
+        action->setShortcut(QKeySequence(text.section(u'\t', 1)));
+        action->setShortcutContext(Qt::WidgetShortcut);
+      }
     }
   }
   if (QAction* chosen = menu.exec(at)) {

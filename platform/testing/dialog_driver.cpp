@@ -2,6 +2,7 @@
 #include "platform/testing/dialog_driver.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -357,16 +358,38 @@ QMenu* OpenMenu() {
   return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
+// An item as the menu shows it: its text, then its key after a tab.
+std::string ItemText(const QAction& action) {
+  QString text = action.text();
+  if (!action.shortcut().isEmpty()) {
+    text += u'\t' + action.shortcut().toString(QKeySequence::PortableText);
+  }
+  return text.toStdString();
+}
+
 }  // namespace
 
 std::vector<std::string> OpenMenuItems() {
   std::vector<std::string> texts;
   if (QMenu* menu = OpenMenu()) {
     for (QAction* action : menu->actions()) {
-      texts.push_back(action->isSeparator() ? std::string() : action->text().toStdString());
+      texts.push_back(action->isSeparator() ? std::string() : ItemText(*action));
     }
   }
   return texts;
+}
+
+std::vector<std::string> OpenMenuAccessibleNames() {
+  std::vector<std::string> names;
+  QMenu* menu = OpenMenu();
+  QAccessibleInterface* accessible =
+      menu != nullptr ? QAccessible::queryAccessibleInterface(menu) : nullptr;
+  for (int i = 0; accessible != nullptr && i < accessible->childCount(); ++i) {
+    QAccessibleInterface* item = accessible->child(i);
+    const bool separator = item->role() == QAccessible::Separator;
+    names.push_back(separator ? std::string() : item->text(QAccessible::Name).toStdString());
+  }
+  return names;
 }
 
 bool ChooseMenuItem(const std::string& text) {
@@ -375,7 +398,7 @@ bool ChooseMenuItem(const std::string& text) {
     return false;
   }
   for (QAction* action : menu->actions()) {
-    if (!action->isSeparator() && action->text().toStdString() == text) {
+    if (!action->isSeparator() && ItemText(*action) == text) {
       QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
                         menu->actionGeometry(action).center());
       return true;

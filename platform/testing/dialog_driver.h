@@ -80,6 +80,8 @@ std::string FontFamily(HWND dialog);
 std::vector<std::string> SystemMenuItems(HWND dialog);
 // The texts of the pop-up menu open right now; empty when none is.
 std::vector<std::string> OpenMenuItems();
+// What a screen reader calls the open pop-up menu's items; "" for a separator.
+std::vector<std::string> OpenMenuAccessibleNames();
 // Clicks an item of the open pop-up menu; false when there is no such item.
 bool ChooseMenuItem(const std::string& text);
 // A right click where the dialog shows no control.

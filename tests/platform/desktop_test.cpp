@@ -74,11 +74,12 @@ END_MESSAGE_MAP()
 
 TEST(SystemMenu, HoldsThePlatformsItemsThenTheProgramsAndSendsTheirCommands) {
   DesktopDialog dialog;
-  std::vector<std::string> items, shown;
+  std::vector<std::string> items, shown, spoken;
   drive::RunSoon([&] {
     items = drive::SystemMenuItems(drive::ActiveDialog());
     drive::RunSoon([&] {
       shown = drive::OpenMenuItems();
+      spoken = drive::OpenMenuAccessibleNames();
       EXPECT_TRUE(drive::ChooseMenuItem("&About the test"));
     });
     drive::PressKey(Key::Space, drive::kAlt);
@@ -91,6 +92,8 @@ TEST(SystemMenu, HoldsThePlatformsItemsThenTheProgramsAndSendsTheirCommands) {
   const std::vector<std::string> expected = {"&Move", "", "&Close\tAlt+F4", "", "&About the test"};
   EXPECT_EQ(items, expected);
   EXPECT_EQ(shown, expected);
+  // A screen reader names the items without the mnemonic mark, the tab or the key.
+  EXPECT_EQ(spoken, (std::vector<std::string>{"Move", "", "Close", "", "About the test"}));
   EXPECT_EQ(dialog.systemCommands, (std::vector<UINT>{kAboutCommand, SC_CLOSE}));
 }
 
