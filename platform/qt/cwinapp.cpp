@@ -25,6 +25,13 @@ int AfxWinMain(int /*argc*/, char** argv) {
   // The program ignores its command line, so none of it reaches the toolkit either (Qt
   // would read options such as -style from it); only the program's name goes on.
   static std::string fallbackName = platform::InstalledResources().programName;
+  // The windows are placed by the program and have a system menu, which a Wayland client
+  // cannot do: where a Wayland session also has an X server (XWayland), the windows go
+  // there, and to Wayland only without one. A platform the user names is the user's.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+  }
   static int toolkitArgc = 1;
   static char* toolkitArgv[] = {
       argv != nullptr && argv[0] != nullptr ? argv[0] : fallbackName.data(), nullptr};

@@ -249,6 +249,22 @@ focus "$main"
 units_of "$main" $main_size
 check "and nothing was typed into the field" "$(read_field "$main" ${at[period]})" 2.667
 
+# The system menu's Move hands the window to the window manager's keyboard move: arrow
+# keys move it, Enter leaves it there. Only a window manager can move a window.
+if [ "$how" != "Alt+Space" ]; then
+  focus "$main"
+  before=$(frame_of "$main")
+  xdotool mousemove --window "$main" "$(px 165)" "$(py 85)" click 3
+  sleep 0.3
+  key m
+  for _ in 1 2 3 4 5; do key Right; done
+  key Return
+  sleep 0.3
+  read -r x0 _ <<< "$before"
+  read -r x1 _ <<< "$(frame_of "$main")"
+  check "Move, then the arrow keys, move the window" "$((x1 > x0))" 1
+fi
+
 # Help opens the English help page through the desktop.
 focus "$main"
 units_of "$main" $main_size
@@ -271,5 +287,15 @@ for _ in $(seq 100); do
 done
 check "Escape ends the program" "$ended" yes
 [ "$ended" = yes ] && pid=""
+
+# In a Wayland session with an X server too, the windows go to the X server.
+env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-tremlet-test XDG_SESSION_TYPE=wayland \
+  "$tremlet" &
+pid=$!
+check "in a Wayland session the window opens on the X server" \
+  "$([ -n "$(wait_window '^velmora Tremlet 1.0$')" ] && echo yes)" yes
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+pid=""
 
 summary
