@@ -28,7 +28,9 @@
 
 #include "platform/cmenu.h"
 #include "platform/cwinapp.h"
+#include "platform/gdi.h"
 #include "platform/qt/dialog_host.h"
+#include "platform/qt/gdi_objects.h"
 #include "platform/qt/open_dialogs.h"
 #include "platform/qt/widget_text.h"
 
@@ -431,6 +433,24 @@ Image Render(HWND window) {
   QImage picture(widget->size(), QImage::Format_ARGB32);
   picture.fill(Qt::transparent);
   widget->render(&picture);
+  image.width = picture.width();
+  image.height = picture.height();
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      image.argb.push_back(picture.pixel(x, y));
+    }
+  }
+  return image;
+}
+
+Image IconImage(UINT groupId, int size) {
+  Image image;
+  HICON icon = LoadIconA(nullptr, MAKEINTRESOURCE(groupId));
+  if (icon == nullptr) {
+    return image;
+  }
+  const QImage picture =
+      icon->icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
   image.width = picture.width();
   image.height = picture.height();
   for (int y = 0; y < picture.height(); ++y) {

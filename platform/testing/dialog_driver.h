@@ -99,6 +99,8 @@ struct Image {
 // Paints the window's client area as it would appear, through its own WM_PAINT.
 Image Render(HWND window);
 void SetMinimized(HWND window, bool minimized);
+// An icon group's image at a size, as the program draws it.
+Image IconImage(UINT groupId, int size);
 // Saves the window's client area as a PNG picture.
 bool SavePicture(HWND window, const std::string& path);
 // The sizes of the icon the window shows in the task bar and window list.
