@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes small loop files of every format the reader takes into a folder, as the loop
-// fuzzer's first inputs: make_loop_seeds FOLDER
+// fuzzer's first inputs: write_loop_inputs FOLDER
 
 #include <sndfile.h>
 
@@ -14,11 +14,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
     return 2;
   }
-  struct Seed {
+  struct Input {
     const char* name;
     int format;
   };
-  const Seed seeds[] = {
+  const Input inputs[] = {
       {"loop.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16},
       {"loop.aiff", SF_FORMAT_AIFF | SF_FORMAT_PCM_16},
       {"loop.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
@@ -30,12 +30,12 @@ int main(int argc, char** argv) {
   for (std::size_t i = 0; i < sound.size(); ++i) {
     sound[i] = 0.25f * static_cast<float>(std::sin(0.05 * static_cast<double>(i)));
   }
-  for (const Seed& seed : seeds) {
+  for (const Input& input : inputs) {
     SF_INFO info{};
     info.samplerate = 48000;
     info.channels = 1;
-    info.format = seed.format;
-    const std::string path = std::string(argv[1]) + "/" + seed.name;
+    info.format = input.format;
+    const std::string path = std::string(argv[1]) + "/" + input.name;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     if (file == nullptr) {
       std::fprintf(stderr, "%s: %s\n", path.c_str(), sf_strerror(nullptr));
