@@ -4,11 +4,13 @@
 # (xdotool), and reads the results back as a user can: select a field, copy it, read the
 # clipboard (xclip). Takes a screenshot of every window it sees into the artifact folder.
 #
-# Usage (under an X server, e.g. xvfb-run):  run_e2e.sh TREMLET ARTIFACT_DIR
+# Usage (under an X server, e.g. xvfb-run):  run_e2e.sh TREMLET ARTIFACT_DIR [DRAG_SOURCE]
+# With DRAG_SOURCE (tests/e2e/drag_source), a loop file is dragged onto the window too.
 set -uo pipefail
 
 tremlet=$1
 artifacts=$2
+drag_source=${3:-}
 mkdir -p "$artifacts"
 
 work=$(mktemp -d)
@@ -272,6 +274,37 @@ key alt+h
 sleep 0.5
 check "Help opens the help page" "$(tail -n 1 "$OPENED_LOG" | sed 's|.*/drive_c/|drive_c/|')" \
   "drive_c/audio/velmora/help/GARNEK_1.0_english.html"
+
+# A loop file dragged from a file manager onto the period field: its exact length goes
+# there, and the beat count its name gives into the beats field.
+if [ -n "$drag_source" ]; then
+  le() {  # le VALUE BYTES: little-endian bytes
+    for ((i = 0; i < $2; i++)); do printf "\\x$(printf %02x $((($1 >> (8 * i)) & 255)))"; done
+  }
+  loop="$work/break 168 BPM.wav"  # 252000 frames at 44100 Hz: 16 beats at 168 BPM
+  data=$((252000 * 2))
+  { printf 'RIFF'; le $((36 + data)) 4; printf 'WAVEfmt '; le 16 4; le 1 2; le 1 2
+    le 44100 4; le 88200 4; le 2 2; le 16 2; printf 'data'; le $data 4
+    head -c $data /dev/zero; } > "$loop"
+  "$drag_source" "$loop" &
+  source_pid=$!
+  source_window=$(wait_window '^tremlet drag source$')
+  focus "$main"
+  units_of "$main" $main_size
+  xdotool mousemove --window "$source_window" 60 30 mousedown 1
+  for _ in $(seq 10); do xdotool mousemove_relative 15 10; sleep 0.03; done
+  for i in $(seq 10); do
+    xdotool mousemove --window "$main" $(($(px 68) + $(px 40) + i)) $(($(py 7) + $(py 7)))
+    sleep 0.03
+  done
+  xdotool mouseup 1
+  sleep 0.5
+  kill "$source_pid" 2>/dev/null
+  focus "$main"
+  check "a dropped loop puts its exact length into the period field" \
+    "$(read_field "$main" ${at[period]})" 5.714285714285714
+  check "and its name's beat count into the beats field" "$(read_field "$main" ${at[beats]})" 16
+fi
 
 # Escape ends the program.
 focus "$main"
