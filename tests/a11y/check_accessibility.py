@@ -25,7 +25,7 @@ def check(name, actual, expected):
         print(f"FAIL {name}: got {actual!r}, expected {expected!r}")
 
 
-def wait_for(find, seconds=10):
+def wait_for(find, seconds=20):
     end = time.time() + seconds
     while time.time() < end:
         found = find()
@@ -91,7 +91,7 @@ def key(*keys):
 
 program = subprocess.Popen([sys.argv[1]])
 try:
-    main = wait_for(lambda: window("velmora Tremlet 1.0"))
+    main = wait_for(lambda: window("velmora Tremlet 1.0"), 40)
     check("the main window shows in the accessibility tree", main is not None, True)
     if main is None:
         raise SystemExit(1)
