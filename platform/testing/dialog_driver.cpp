@@ -94,6 +94,19 @@ QWidget* KeyTarget() {
   return QApplication::focusWidget();
 }
 
+Image ImageOf(const QImage& source) {
+  const QImage picture = source.convertToFormat(QImage::Format_ARGB32);
+  Image image;
+  image.width = picture.width();
+  image.height = picture.height();
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      image.argb.push_back(picture.pixel(x, y));
+    }
+  }
+  return image;
+}
+
 template <typename T>
 T* WidgetAs(HWND window) {
   return qobject_cast<T*>(WidgetOf(window));
@@ -425,40 +438,22 @@ void RightClickBackground(HWND dialog) {
 }
 
 Image Render(HWND window) {
-  Image image;
   QWidget* widget = WidgetOf(window);
   if (widget == nullptr) {
-    return image;
+    return {};
   }
   QImage picture(widget->size(), QImage::Format_ARGB32);
   picture.fill(Qt::transparent);
   widget->render(&picture);
-  image.width = picture.width();
-  image.height = picture.height();
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      image.argb.push_back(picture.pixel(x, y));
-    }
-  }
-  return image;
+  return ImageOf(picture);
 }
 
 Image IconImage(UINT groupId, int size) {
-  Image image;
   HICON icon = LoadIconA(nullptr, MAKEINTRESOURCE(groupId));
   if (icon == nullptr) {
-    return image;
+    return {};
   }
-  const QImage picture =
-      icon->icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
-  image.width = picture.width();
-  image.height = picture.height();
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      image.argb.push_back(picture.pixel(x, y));
-    }
-  }
-  return image;
+  return ImageOf(icon->icon.pixmap(QSize(size, size), 1.0).toImage());
 }
 
 bool SavePicture(HWND window, const std::string& path) {

@@ -9,6 +9,7 @@
 #include "platform/testing/dialog_driver.h"
 #include "res/resource.h"
 #include "tests/loops/fixtures.h"
+#include "tests/ui/program.h"
 
 namespace {
 
@@ -16,21 +17,10 @@ namespace drive = platform::testing;
 using drive::Key;
 using fixtures::Format;
 
-HWND Main() {
-  return drive::ActiveDialog();
-}
-HWND Item(int id) {
-  return drive::Control(drive::ActiveDialog(), id);
-}
-std::string Field(int id) {
-  return drive::Text(Item(id));
-}
-
-void RunProgram(std::function<void()> script) {
-  drive::RunSoon(std::move(script));
-  theApp.InitInstance();
-  theApp.m_pMainWnd = nullptr;
-}
+using program::Field;
+using program::Item;
+using program::Main;
+using program::RunProgram;
 
 TEST(DropOnMainWindow, ALoopFillsThePeriodExactlyAndTheBeatsItsNameGives) {
   fixtures::Folder folder;

@@ -12,19 +12,18 @@
 #include "app/tempo_calc_app.h"
 #include "platform/testing/dialog_driver.h"
 #include "res/resource.h"
+#include "tests/ui/program.h"
 
 namespace {
 
 namespace drive = platform::testing;
 using drive::Key;
 
-HWND Item(int id) {
-  return drive::Control(drive::ActiveDialog(), id);
-}
+using program::Item;
 
 // Opens each window in turn (main, About, subdivisions) and calls `look` in each.
 void VisitEveryWindow(const std::function<void(const std::string& name)>& look) {
-  drive::RunSoon([&] {
+  program::RunProgram([&] {
     look("main-window");
     drive::RunSoon([&] {
       look("about-window");
@@ -41,8 +40,6 @@ void VisitEveryWindow(const std::function<void(const std::string& name)>& look) 
     drive::PressLetter('t', drive::kAlt);
     drive::PressKey(Key::Escape);
   });
-  theApp.InitInstance();
-  theApp.m_pMainWnd = nullptr;
 }
 
 TEST(Layout, NoTextIsCutOffInAnyWindow) {

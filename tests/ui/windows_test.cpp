@@ -12,30 +12,17 @@
 #include "platform/testing/dialog_driver.h"
 #include "platform/testing/scopes.h"
 #include "res/resource.h"
+#include "tests/ui/program.h"
 
 namespace {
 
 namespace drive = platform::testing;
 using drive::Key;
 
-HWND Main() {
-  return drive::ActiveDialog();
-}
-HWND Item(int id) {
-  return drive::Control(drive::ActiveDialog(), id);
-}
-std::string Field(int id) {
-  return drive::Text(Item(id));
-}
-
-// Runs the program's start-up with `script` acting in its main window; the script must
-// end the program.
-BOOL RunProgram(std::function<void()> script) {
-  drive::RunSoon(std::move(script));
-  const BOOL result = theApp.InitInstance();
-  theApp.m_pMainWnd = nullptr;
-  return result;
-}
+using program::Field;
+using program::Item;
+using program::Main;
+using program::RunProgram;
 
 // Runs the program's start-up with `script` acting in its main window, and tells whether
 // the script ended the program; a script that does not is stopped rather than left to hang.
