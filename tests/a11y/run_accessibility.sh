@@ -19,5 +19,11 @@ export PATH="$work/bin:$PATH" XDG_DATA_HOME="$work/data" OPENED_LOG="$work/opene
 # The accessibility bus, and Qt told to speak on it as it does when a screen reader runs.
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
-sleep 1
+# The program looks for the bus once, as it starts: the bus must be there first.
+for _ in $(seq 100); do
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true' &&
+    break
+  sleep 0.1
+done
 /usr/bin/python3 "$here/check_accessibility.py" "$1"
