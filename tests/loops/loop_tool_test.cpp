@@ -178,14 +178,22 @@ TEST(LoopTool, NamesThatAreNotUtf8StayBytesInEveryFormat) {
 TEST(LoopTool, UnreadableFilesAndFoldersAreReported) {
   fixtures::Folder folder;
   fs::permissions(folder.path(), fs::perms::all);
-  fixtures::WriteAudio(folder / "locked.wav", Format::Wav, 88200);
-  fixtures::WriteAudio(folder / "open.wav", Format::Wav, 88200);
-  fs::create_directory(folder / "closed");
-  fixtures::WriteAudio(folder / "closed" / "inside.wav", Format::Wav, 88200);
-  fs::permissions(folder / "locked.wav", fs::perms::none);
-  fs::permissions(folder / "closed", fs::perms::none);
-  std::string command = std::string(TREMLET_LOOP) + " -r --json '" + folder.path().string() +
-                        "' > '" + (folder / "out.jsonl").string() + "'";
+  const fs::path library = folder / "library";
+  fs::create_directory(library);
+  fs::permissions(library, fs::perms::all);
+  fixtures::WriteAudio(library / "locked.wav", Format::Wav, 88200);
+  fixtures::WriteAudio(library / "open.wav", Format::Wav, 88200);
+  fs::create_directory(library / "closed");
+  fixtures::WriteAudio(library / "closed" / "inside.wav", Format::Wav, 88200);
+  fs::permissions(library / "locked.wav", fs::perms::none);
+  fs::permissions(library / "closed", fs::perms::none);
+  // A copy of the tool where the unprivileged user can reach it: the build tree may lie
+  // in a folder only its owner may enter.
+  const fs::path tool = folder / "tremlet-loop";
+  fs::copy_file(TREMLET_LOOP, tool);
+  fs::permissions(tool, fs::perms::all);
+  std::string command = tool.string() + " -r --json '" + (folder / "library").string() + "' > '" +
+                        (folder / "out.jsonl").string() + "'";
   if (geteuid() == 0) {
     command = "setpriv --reuid=65534 --regid=65534 --clear-groups sh -c \"" + command + "\"";
   }
